@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: in a plain build and in an
+# AddressSanitizer + UndefinedBehaviorSanitizer build. Tests run inside their own virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+werror=OFF
+[ "${CI:-}" = "true" ] && werror=ON
+
+echo "== formatting"
+files=$(git ls-files '*.h' '*.cpp' 2>/dev/null || find src tests bench tools -name '*.h' -o -name '*.cpp')
+# shellcheck disable=SC2086
+clang-format --dry-run --Werror $files
+
+run_suite() {
+  local dir=$1; shift
+  echo "== build $dir"
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTUDIO_WERROR="$werror" "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  echo "== test $dir"
+  bash scripts/with-display.sh ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+export SDL_AUDIODRIVER=dummy
+run_suite build-tests
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  run_suite build-sanitize -DSTUDIO_SANITIZE=ON -DSTUDIO_BENCHMARKS=OFF
