@@ -13,4 +13,6 @@ Stage& stage() {
     return *liveStage;
 }
 
-void bindStage(Stage* live) { liveStage = live; }
+void bindStage(Stage* live) {
+    liveStage = live;
+}

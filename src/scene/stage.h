@@ -4,11 +4,11 @@
 // the scene's size (the radius of the world's edge) and its clock. The running scene binds itself
 // for its lifetime; objects reach it through stage().
 class Stage {
-public:
+  public:
     virtual double stageSize() const = 0;
     virtual double stageTime() const = 0;
 
-protected:
+  protected:
     Stage() = default;
     Stage(const Stage&) = delete;
     Stage& operator=(const Stage&) = delete;

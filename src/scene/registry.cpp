@@ -1,0 +1,3 @@
+#include "scene/registry.h"
+
+constinit std::vector<Object*> registry;
