@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config clang-format
   libsdl2-dev libglew-dev libgl-dev libglu1-mesa-dev libmpg123-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth openbox xdotool x11-utils imagemagick
+  xvfb xauth openbox xdotool x11-utils imagemagick python3-pil
 )
 
 missing=()

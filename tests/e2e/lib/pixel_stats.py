@@ -1,0 +1,39 @@
+"""Prints pixel statistics of a screenshot: total, lit, magenta and cyan counts, over the whole image and
+over its central half (the middle 50% in each direction), as key=value pairs."""
+import sys
+
+from PIL import Image
+
+
+def classify(pixel):
+    r, g, b = pixel[:3]
+    lit = max(r, g, b) > 24
+    magenta = r > 60 and b > 60 and g < min(r, b) * 0.6
+    cyan = g > 60 and b > 60 and r < min(g, b) * 0.6
+    return lit, magenta, cyan
+
+
+def stats(image, box):
+    counts = {"total": 0, "lit": 0, "magenta": 0, "cyan": 0}
+    for pixel in image.crop(box).getdata():
+        lit, magenta, cyan = classify(pixel)
+        counts["total"] += 1
+        counts["lit"] += lit
+        counts["magenta"] += magenta
+        counts["cyan"] += cyan
+    return counts
+
+
+def main():
+    image = Image.open(sys.argv[1]).convert("RGB")
+    w, h = image.size
+    whole = stats(image, (0, 0, w, h))
+    centre = stats(image, (w // 4, h // 4, w - w // 4, h - h // 4))
+    print(f"width={w} height={h}")
+    for key, value in whole.items():
+        print(f"{key}={value}")
+    for key, value in centre.items():
+        print(f"centre_{key}={value}")
+
+
+main()
