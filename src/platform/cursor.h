@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/window.h"
+
+namespace platform {
+
+// Moves the mouse cursor to a point of the window's client area; false when the point cannot be
+// converted to screen coordinates (the window is gone).
+bool warpCursor(Window& window, int x, int y);
+void hideCursor();
+
+}  // namespace platform

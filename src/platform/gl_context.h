@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/window.h"
+
+#include <memory>
+
+namespace platform {
+
+// What a window's drawing surface is asked for. Colours are RGBA.
+struct PixelFormat {
+    int colorBits = 24;
+    int depthBits = 16;
+    bool doubleBuffer = true;
+};
+
+// A window's drawing surface: where OpenGL draws and what swaps.
+class DeviceContext {
+  public:
+    // nullptr when the window has been destroyed.
+    static std::unique_ptr<DeviceContext> get(Window& window);
+    DeviceContext(const DeviceContext&) = delete;
+    DeviceContext& operator=(const DeviceContext&) = delete;
+
+    void setPixelFormat(const PixelFormat& format);
+    void swapBuffers();
+    Window& window() const { return window_; }
+
+  private:
+    explicit DeviceContext(Window& window) : window_(window) {}
+    Window& window_;
+};
+
+// An OpenGL context with no profile request: the compatibility context that immediate mode needs.
+class GlContext {
+  public:
+    // nullptr when the context cannot be created.
+    static std::unique_ptr<GlContext> create(DeviceContext& deviceContext);
+    ~GlContext();
+    GlContext(const GlContext&) = delete;
+    GlContext& operator=(const GlContext&) = delete;
+
+    bool makeCurrent(DeviceContext& deviceContext);
+    // Leaves no context current on this thread.
+    static void makeNoneCurrent();
+
+  private:
+    explicit GlContext(void* native) : native_(native) {}
+    void* native_;
+};
+
+// True when OpenGL reaches the window system through GLX, false for EGL-only video drivers.
+bool glUsesGlx();
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Virtual-key codes, numbered as on Windows so that either backend reports the same codes.
+// Letters are their upper-case character codes whatever the Shift and Caps Lock state.
+using VirtualKey = std::uint32_t;
+
+inline constexpr VirtualKey KeyReturn = 0x0D;
+inline constexpr VirtualKey KeyEscape = 0x1B;
+inline constexpr VirtualKey KeySpace = 0x20;
+inline constexpr VirtualKey KeyLeft = 0x25;
+inline constexpr VirtualKey KeyUp = 0x26;
+inline constexpr VirtualKey KeyRight = 0x27;
+inline constexpr VirtualKey KeyDown = 0x28;
+inline constexpr VirtualKey KeyF4 = 0x73;
+// A key that has no code of its own here.
+inline constexpr VirtualKey KeyOther = 0xFF;
+
+constexpr VirtualKey letterKey(char upperCaseLetter) {
+    return static_cast<VirtualKey>(upperCaseLetter);
+}
+
+}  // namespace platform

@@ -1,0 +1,167 @@
+#include "platform/joystick.h"
+
+#include "platform/sdl/native.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+// The shortest polling period the joystick service offers.
+constexpr Uint64 MinimumPeriodMs = 10;
+// Polls missed while the loop was busy are caught up, but only this many at once.
+constexpr int MaximumCatchUp = 10;
+
+struct Capture {
+    WindowId window = 0;
+    SDL_Joystick* joystick = nullptr;
+    Uint64 periodMs = MinimumPeriodMs;
+    Uint64 nextPoll = 0;
+    bool onlyChanges = false;
+    bool polled = false;
+    Uint32 x = 0, y = 0, z = 0, buttons = 0;
+};
+
+Capture capture;
+
+// Holds the joystick subsystem for its lifetime.
+class JoystickSubsystem {
+  public:
+    JoystickSubsystem() {
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        started_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    }
+    ~JoystickSubsystem() {
+        if (started_) {
+            SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        }
+    }
+    JoystickSubsystem(const JoystickSubsystem&) = delete;
+    JoystickSubsystem& operator=(const JoystickSubsystem&) = delete;
+    bool started() const { return started_; }
+
+  private:
+    bool started_;
+};
+
+Uint32 rawAxis(SDL_Joystick* joystick, int axis) {
+    // SDL reports -32768 to 32767; the messages carry 0 to 65535 with the centre at 32768.
+    Sint16 value = axis < SDL_JoystickNumAxes(joystick) ? SDL_JoystickGetAxis(joystick, axis) : Sint16{0};
+    return static_cast<Uint32>(value + 32768);
+}
+
+Uint32 buttonBits(SDL_Joystick* joystick) {
+    Uint32 bits = 0;
+    int count = std::min(SDL_JoystickNumButtons(joystick), 32);
+    for (int button = 0; button < count; ++button) {
+        if (SDL_JoystickGetButton(joystick, button) != 0) {
+            bits |= Uint32{1} << button;
+        }
+    }
+    return bits;
+}
+
+void pollOnce() {
+    Uint32 x = rawAxis(capture.joystick, 0);
+    Uint32 y = rawAxis(capture.joystick, 1);
+    Uint32 z = rawAxis(capture.joystick, 2);
+    Uint32 buttons = buttonBits(capture.joystick);
+    bool first = !capture.polled;
+    bool moved = first || x != capture.x || y != capture.y || buttons != capture.buttons;
+    bool zMoved = first || z != capture.z || buttons != capture.buttons;
+    capture.polled = true;
+    capture.x = x;
+    capture.y = y;
+    capture.z = z;
+    capture.buttons = buttons;
+    if (!capture.onlyChanges || moved) {
+        sdl::enqueue(
+            {.window = capture.window, .kind = MessageKind::Joy1Move, .code = buttons, .x = x, .y = y});
+    }
+    if (!capture.onlyChanges || zMoved) {
+        sdl::enqueue({.window = capture.window, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
+    }
+}
+
+}  // namespace
+
+unsigned joystickCount() {
+    JoystickSubsystem subsystem;
+    return subsystem.started() ? static_cast<unsigned>(std::max(SDL_NumJoysticks(), 0)) : 0;
+}
+
+bool firstJoystickPlugged() {
+    JoystickSubsystem subsystem;
+    if (!subsystem.started() || SDL_NumJoysticks() < 1) {
+        return false;
+    }
+    SDL_Joystick* joystick = SDL_JoystickOpen(0);
+    if (joystick == nullptr) {
+        return false;
+    }
+    bool attached = SDL_JoystickGetAttached(joystick) == SDL_TRUE;
+    SDL_JoystickClose(joystick);
+    return attached;
+}
+
+bool captureJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
+    if (!window.alive()) {
+        return false;
+    }
+    releaseJoystick();
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
+        return false;
+    }
+    SDL_Joystick* joystick = SDL_NumJoysticks() > 0 ? SDL_JoystickOpen(0) : nullptr;
+    if (joystick == nullptr) {
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        return false;
+    }
+    capture = {};
+    capture.window = window.id();
+    capture.joystick = joystick;
+    capture.periodMs = std::max<Uint64>(periodMs, MinimumPeriodMs);
+    capture.nextPoll = SDL_GetTicks64() + capture.periodMs;
+    capture.onlyChanges = onlyChanges;
+    return true;
+}
+
+void releaseJoystick() {
+    if (capture.joystick == nullptr) {
+        return;
+    }
+    SDL_JoystickClose(capture.joystick);
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    capture = {};
+}
+
+namespace sdl {
+
+void pollJoystick() {
+    if (capture.joystick == nullptr) {
+        return;
+    }
+    Uint64 now = SDL_GetTicks64();
+    if (now < capture.nextPoll) {
+        return;
+    }
+    Uint64 due = (now - capture.nextPoll) / capture.periodMs + 1;
+    capture.nextPoll += due * capture.periodMs;
+    if (SDL_JoystickGetAttached(capture.joystick) != SDL_TRUE) {
+        return;
+    }
+    for (Uint64 poll = 0; poll < std::min<Uint64>(due, MaximumCatchUp); ++poll) {
+        pollOnce();
+    }
+}
+
+void releaseJoystickOf(WindowId window) {
+    if (capture.joystick != nullptr && capture.window == window) {
+        releaseJoystick();
+    }
+}
+
+}  // namespace sdl
+}  // namespace platform

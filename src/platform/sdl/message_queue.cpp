@@ -1,0 +1,185 @@
+#include "platform/message_queue.h"
+
+#include "platform/keys.h"
+#include "platform/sdl/native.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace platform {
+
+namespace {
+
+std::deque<Message> queue;
+bool quitPosted = false;
+int quitCode = 0;
+
+void pumpEvents() {
+    if (SDL_WasInit(SDL_INIT_EVENTS) == 0) {
+        return;
+    }
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        NativeEvents::translate(event);
+    }
+}
+
+// Keys go to the window they name; the one window takes those that name none (no focus yet).
+Window* keyWindow(Uint32 windowId) {
+    if (Window* window = sdl::findWindow(windowId)) {
+        return window;
+    }
+    return sdl::liveWindows().empty() ? nullptr : sdl::liveWindows().front();
+}
+
+void translateKey(const SDL_KeyboardEvent& key) {
+    Window* window = keyWindow(key.windowID);
+    if (window == nullptr) {
+        return;
+    }
+    bool alt = (key.keysym.mod & KMOD_ALT) != 0 || key.keysym.sym == SDLK_LALT || key.keysym.sym == SDLK_RALT;
+    bool down = key.type == SDL_KEYDOWN;
+    MessageKind kind = alt ? (down ? MessageKind::SysKeyDown : MessageKind::SysKeyUp)
+                           : (down ? MessageKind::KeyDown : MessageKind::KeyUp);
+    sdl::enqueue({.window = window->id(), .kind = kind, .code = sdl::virtualKeyOf(key.keysym.sym)});
+}
+
+void translateWindowEvent(const SDL_WindowEvent& event) {
+    Window* window = sdl::findWindow(event.windowID);
+    if (window == nullptr) {
+        return;
+    }
+    switch (event.event) {
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESIZED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MINIMIZED:
+            NativeEvents::reportSize(*window, false);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            sdl::enqueue({.window = window->id(), .kind = MessageKind::Paint});
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            sdl::enqueue({.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void NativeEvents::translate(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            // Also what SIGINT and SIGTERM become: every window is asked to close.
+            for (Window* window : sdl::liveWindows()) {
+                sdl::enqueue({.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
+            }
+            break;
+        case SDL_WINDOWEVENT:
+            translateWindowEvent(event.window);
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            translateKey(event.key);
+            break;
+        default:
+            break;
+    }
+}
+
+void NativeEvents::reportSize(Window& window, bool send) {
+    SDL_Window* native = sdl::nativeOf(window);
+    if (native == nullptr) {
+        return;
+    }
+    // A minimised window keeps its last size in SDL but has no client area.
+    if ((SDL_GetWindowFlags(native) & SDL_WINDOW_MINIMIZED) != 0) {
+        window.reportSize(0, 0, send);
+        return;
+    }
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(native, &width, &height);
+    window.reportSize(static_cast<std::uint32_t>(std::max(width, 0)),
+                      static_cast<std::uint32_t>(std::max(height, 0)), send);
+}
+
+namespace sdl {
+
+void enqueue(const Message& message) {
+    queue.push_back(message);
+}
+
+void discardMessages(WindowId window) {
+    std::erase_if(queue, [window](const Message& message) { return message.window == window; });
+}
+
+}  // namespace sdl
+
+bool peekMessage(Message& message) {
+    pumpEvents();
+    sdl::pollJoystick();
+    if (!queue.empty()) {
+        message = queue.front();
+        queue.pop_front();
+        return true;
+    }
+    if (quitPosted) {
+        quitPosted = false;
+        message = {.kind = MessageKind::Quit, .code = static_cast<std::uint32_t>(quitCode)};
+        return true;
+    }
+    return false;
+}
+
+MessageResult dispatchMessage(const Message& message) {
+    Window* window = sdl::findWindow(message.window);
+    return window == nullptr ? 0 : window->procedure()(*window, message);
+}
+
+MessageResult sendMessage(Window& window, Message message) {
+    if (!window.alive()) {
+        return 0;
+    }
+    message.window = window.id();
+    return window.procedure()(window, message);
+}
+
+void postMessage(Window& window, Message message) {
+    if (window.alive()) {
+        message.window = window.id();
+        queue.push_back(message);
+    }
+}
+
+void postQuitMessage(int exitCode) {
+    quitPosted = true;
+    quitCode = exitCode;
+}
+
+MessageResult defWindowProc(Window& window, const Message& message) {
+    switch (message.kind) {
+        case MessageKind::Close:
+            window.destroy();
+            break;
+        case MessageKind::SysCommand:
+            if (message.code == CommandClose) {
+                sendMessage(window, {.kind = MessageKind::Close});
+            }
+            break;
+        case MessageKind::SysKeyDown:
+            if (message.code == KeyF4) {
+                postMessage(window, {.kind = MessageKind::SysCommand, .code = CommandClose});
+            }
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#pragma once
+
+// Shared by the parts of the SDL backend; nothing outside src/platform/sdl includes it.
+
+#include "platform/gl_context.h"
+#include "platform/keys.h"
+#include "platform/message.h"
+#include "platform/window.h"
+
+#include <SDL.h>
+
+#include <vector>
+
+namespace platform {
+
+// Turns SDL events into messages for the windows they belong to.
+struct NativeEvents {
+    static void translate(const SDL_Event& event);
+    static void reportSize(Window& window, bool send);
+};
+
+namespace sdl {
+
+inline SDL_Window* nativeOf(const Window& window) {
+    return static_cast<SDL_Window*>(window.native());
+}
+
+// The live windows, in creation order.
+const std::vector<Window*>& liveWindows();
+Window* findWindow(WindowId id);
+
+void enqueue(const Message& message);
+void discardMessages(WindowId window);
+
+// Queues the captured joystick's messages for every poll that has fallen due.
+void pollJoystick();
+void releaseJoystickOf(WindowId window);
+
+VirtualKey virtualKeyOf(SDL_Keycode key);
+
+// Sets the GL attributes of a pixel format; X11 chooses the window's visual from them at creation.
+void applyPixelFormat(const PixelFormat& format);
+
+}  // namespace sdl
+}  // namespace platform

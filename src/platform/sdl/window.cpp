@@ -1,0 +1,160 @@
+#include "platform/window.h"
+
+#include "platform/message_queue.h"
+#include "platform/sdl/native.h"
+
+#include <algorithm>
+#include <map>
+
+namespace platform {
+
+namespace {
+
+std::map<std::string, WindowProcedure>& classes() {
+    static std::map<std::string, WindowProcedure> registered;
+    return registered;
+}
+
+std::vector<Window*> windows;
+
+// The size a window gets when nobody places it.
+constexpr int DefaultWidth = 640;
+constexpr int DefaultHeight = 480;
+
+}  // namespace
+
+namespace sdl {
+
+const std::vector<Window*>& liveWindows() {
+    return windows;
+}
+
+Window* findWindow(WindowId id) {
+    auto found = std::find_if(windows.begin(), windows.end(), [id](Window* w) { return w->id() == id; });
+    return found == windows.end() ? nullptr : *found;
+}
+
+}  // namespace sdl
+
+bool registerClass(const std::string& className, WindowProcedure procedure) {
+    if (procedure == nullptr) {
+        return false;
+    }
+    auto [entry, added] = classes().emplace(className, procedure);
+    return added || entry->second == procedure;
+}
+
+Rect desktopRect() {
+    bool started = SDL_WasInit(SDL_INIT_VIDEO) == 0;
+    if (started && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return {};
+    }
+    SDL_Rect bounds{};
+    Rect rect{};
+    if (SDL_GetDisplayBounds(0, &bounds) == 0) {
+        rect = {bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
+    }
+    if (started) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    return rect;
+}
+
+std::unique_ptr<Window> Window::create(const std::string& className, const std::string& caption) {
+    auto registered = classes().find(className);
+    if (registered == classes().end()) {
+        return nullptr;
+    }
+    // A joystick keeps reporting while another window has the focus.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return nullptr;
+    }
+    sdl::applyPixelFormat(PixelFormat{});
+    SDL_Window* native = SDL_CreateWindow(
+        caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, DefaultWidth, DefaultHeight,
+        SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (native == nullptr) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    std::unique_ptr<Window> window(new Window(native, SDL_GetWindowID(native), registered->second));
+    windows.push_back(window.get());
+    sendMessage(*window, {.kind = MessageKind::Create});
+    return window;
+}
+
+Window::Window(void* native, WindowId id, WindowProcedure procedure)
+    : native_(native), id_(id), procedure_(procedure) {}
+
+Window::~Window() {
+    destroy();
+}
+
+void Window::move(const Rect& rect) {
+    if (!alive()) {
+        return;
+    }
+    SDL_SetWindowPosition(sdl::nativeOf(*this), rect.left, rect.top);
+    SDL_SetWindowSize(sdl::nativeOf(*this), rect.width(), rect.height());
+    NativeEvents::reportSize(*this, true);
+}
+
+void Window::showMaximised() {
+    if (!alive()) {
+        return;
+    }
+    SDL_ShowWindow(sdl::nativeOf(*this));
+    SDL_MaximizeWindow(sdl::nativeOf(*this));
+}
+
+void Window::minimise() {
+    if (alive()) {
+        SDL_MinimizeWindow(sdl::nativeOf(*this));
+    }
+}
+
+void Window::update() {
+    sendMessage(*this, {.kind = MessageKind::Paint});
+}
+
+void Window::setCaption(const std::string& caption) {
+    if (alive()) {
+        SDL_SetWindowTitle(sdl::nativeOf(*this), caption.c_str());
+    }
+}
+
+std::string Window::caption() const {
+    return alive() ? SDL_GetWindowTitle(sdl::nativeOf(*this)) : "";
+}
+
+void Window::destroy() {
+    if (!alive() || destroying_) {
+        return;
+    }
+    destroying_ = true;
+    sendMessage(*this, {.kind = MessageKind::Destroy});
+    sdl::releaseJoystickOf(id_);
+    sdl::discardMessages(id_);
+    windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
+    SDL_DestroyWindow(sdl::nativeOf(*this));
+    native_ = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void Window::reportSize(std::uint32_t width, std::uint32_t height, bool send) {
+    if (sizeReported_ && width == reportedWidth_ && height == reportedHeight_) {
+        return;
+    }
+    sizeReported_ = true;
+    reportedWidth_ = width;
+    reportedHeight_ = height;
+    Message size{.kind = MessageKind::Size, .x = width, .y = height};
+    if (send) {
+        sendMessage(*this, size);
+    } else {
+        postMessage(*this, size);
+    }
+}
+
+}  // namespace platform
