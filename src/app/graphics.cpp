@@ -1,0 +1,210 @@
+#include <GL/glew.h>
+
+#include "app/graphics.h"
+
+#include "app/message_loop.h"
+#include "app/window_placement.h"
+#include "app/window_procedure.h"
+#include "platform/cursor.h"
+#include "platform/gl_context.h"
+#include "platform/message_queue.h"
+#include "platform/window.h"
+
+#include <GL/glu.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr const char* WebAddress = "studio3d.dev";
+constexpr double FieldOfViewDegrees = 90;
+
+// The one live scene and what it holds of the window system.
+Graphics* current = nullptr;
+std::uint32_t width = 0;
+std::uint32_t height = 0;
+std::uint32_t halfWidth = 0;
+std::uint32_t halfHeight = 0;
+std::unique_ptr<platform::Window> window;
+std::unique_ptr<platform::DeviceContext> deviceContext;
+std::unique_ptr<platform::GlContext> glContext;
+int polygonMode = 0;
+
+void initGlew() {
+    GLenum result = glewInit();
+    // Debian's GLEW looks for a GLX display after loading the GL entry points; EGL-only video drivers have
+    // none, yet every entry point is loaded.
+    bool loadedWithoutGlx = result == GLEW_ERROR_NO_GLX_DISPLAY && !platform::glUsesGlx();
+    if (result != GLEW_OK && !loadedWithoutGlx) {
+        throw std::runtime_error("can't init GLEW");
+    }
+}
+
+// Releases the window system's part in the reverse order of its making.
+void releaseWindow() {
+    platform::GlContext::makeNoneCurrent();
+    glContext.reset();
+    deviceContext.reset();
+    if (window) {
+        window->minimise();
+        window->destroy();
+    }
+    window.reset();
+}
+
+}  // namespace
+
+Graphics& graphics() {
+    if (current == nullptr) {
+        throw std::runtime_error("wrong time");
+    }
+    return *current;
+}
+
+Graphics::Graphics(std::string_view title, double size, const Color& background)
+    : nearPlane(0.1),
+      size(size),
+      textColor(1, 1, 1),
+      frames(0),
+      caption(std::string(title) + " | " + WebAddress) {
+    if (current != nullptr) {
+        throw std::runtime_error("there can be only one");
+    }
+    // The window procedure reaches the scene through current while the window is being made.
+    current = this;
+    width = height = halfWidth = halfHeight = 0;
+    polygonMode = 0;
+    try {
+        std::string className(title);
+        if (!platform::registerClass(className, windowProcedure)) {
+            throw std::runtime_error("can't create window");
+        }
+        window = platform::Window::create(className, caption);
+        if (!window) {
+            throw std::runtime_error("can't create window");
+        }
+        deviceContext = platform::DeviceContext::get(*window);
+        if (!deviceContext) {
+            throw std::runtime_error("can't get HDC");
+        }
+        deviceContext->setPixelFormat(
+            platform::PixelFormat{.colorBits = 24, .depthBits = 16, .doubleBuffer = true});
+        glContext = platform::GlContext::create(*deviceContext);
+        if (!glContext) {
+            throw std::runtime_error("can't create GL context");
+        }
+        glContext->makeCurrent(*deviceContext);
+        initGlew();
+        // The restored size and place; run() shows the window maximised.
+        window->move(restoredPlacement(platform::desktopRect()));
+        glEnable(GL_DEPTH_TEST);
+        glClearColor(static_cast<GLfloat>(background.r), static_cast<GLfloat>(background.g),
+                     static_cast<GLfloat>(background.b), 0);
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        cyclePolygonMode();
+    } catch (...) {
+        releaseWindow();
+        current = nullptr;
+        throw;
+    }
+}
+
+Graphics::~Graphics() {
+    releaseWindow();
+    current = nullptr;
+}
+
+void Graphics::draw() {
+    ++frames;
+}
+
+void Graphics::frame() {
+    present();
+}
+
+void Graphics::run() {
+    window->showMaximised();
+    window->update();
+    struct Loop {
+        Graphics& scene;
+        bool peekMessage(platform::Message& message) { return platform::peekMessage(message); }
+        void dispatchMessage(const platform::Message& message) { platform::dispatchMessage(message); }
+        void frame() { scene.frame(); }
+    } loop{*this};
+    runMessageLoop(loop);
+}
+
+void Graphics::present() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    current->draw();
+    glFlush();
+    deviceContext->swapBuffers();
+}
+
+void Graphics::resize(std::uint32_t newWidth, std::uint32_t newHeight) {
+    width = newWidth;
+    height = newHeight;
+    halfWidth = width / 2;
+    halfHeight = height / 2;
+    centreCursor();
+    glViewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
+    // A minimised window has no area and no aspect: the last projection stays until it has one again.
+    if (width != 0 && height != 0) {
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(FieldOfViewDegrees, static_cast<double>(width) / static_cast<double>(height),
+                       graphics().nearPlane, 3 * graphics().size);
+        glMatrixMode(GL_MODELVIEW);
+    }
+}
+
+void Graphics::lookAt(const Vector& eye, const Vector& target, const Vector& up) {
+    glLoadIdentity();
+    gluLookAt(eye.x, eye.y, eye.z, target.x, target.y, target.z, up.x, up.y, up.z);
+}
+
+Graphics& Graphics::pushMatrix() {
+    glPushMatrix();
+    return *this;
+}
+
+Graphics& Graphics::multMatrix(const Matrix& matrix) {
+    glMultMatrixd(matrix.m);
+    return *this;
+}
+
+Graphics& Graphics::popMatrix() {
+    glPopMatrix();
+    return *this;
+}
+
+void Graphics::setStatus(std::optional<std::string_view> text) {
+    std::string shown = caption;
+    if (text) {
+        shown.append(" ").append(*text);
+    }
+    window->setCaption(shown);
+    centreCursor();
+}
+
+void Graphics::centreCursor() {
+    if (!window ||
+        !platform::warpCursor(*window, static_cast<int>(halfWidth), static_cast<int>(halfHeight))) {
+        platform::hideCursor();
+    }
+}
+
+void Graphics::cyclePolygonMode() {
+    glPolygonMode(polygonMode == 1 ? GL_BACK : GL_FRONT_AND_BACK, polygonMode == 0 ? GL_FILL : GL_LINE);
+    if (++polygonMode > 2) {
+        polygonMode = 0;
+    }
+}
+
+void Graphics::close() {
+    platform::sendMessage(*window, {.kind = platform::MessageKind::Close});
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/input.h"
+#include "geometry/color.h"
+#include "geometry/matrix.h"
+#include "geometry/vector.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The base of every scene: the one window with its OpenGL context, the projection kept in step with the
+// window's size, and the frame presented on it. Only one can be live at a time; graphics() reaches it.
+class Graphics : public Input {
+  public:
+    // title names the window class and starts the caption; size is the scene's size (the far plane is
+    // three times as far); background is the clear colour. Throws std::runtime_error when the window or
+    // its context cannot be made, or when another Graphics is live.
+    Graphics(std::string_view title, double size, const Color& background);
+
+    // Draws the scene content of one frame; here only counts the frame.
+    virtual void draw();
+    virtual ~Graphics();
+    // One step of the loop while no message waits; here only presents.
+    virtual void frame();
+
+    Graphics(const Graphics&) = delete;
+    Graphics& operator=(const Graphics&) = delete;
+
+    // Shows the window maximised and runs the message loop until the window has closed.
+    void run();
+    // Clears, draws the live scene and swaps buffers.
+    void present();
+    // A new client size: viewport and projection. A minimised window (no area) keeps the last projection.
+    void resize(std::uint32_t width, std::uint32_t height);
+    // Replaces the model-view matrix by a camera at eye looking at target.
+    void lookAt(const Vector& eye, const Vector& target, const Vector& up);
+    Graphics& pushMatrix();
+    Graphics& multMatrix(const Matrix& matrix);
+    Graphics& popMatrix();
+    // The caption followed by a blank and text, or the caption alone when there is no text.
+    void setStatus(std::optional<std::string_view> text = std::nullopt);
+    // Keeps the mouse cursor at the client area's centre; hides it when that point cannot be found.
+    void centreCursor();
+    // Back faces as lines, then everything as lines, then everything filled again.
+    void cyclePolygonMode();
+    // Asks the window to close and returns once it has been handled.
+    void close();
+
+    double nearPlane;
+    double size;
+    Color textColor;
+    std::uint32_t frames;
+    std::string caption;
+};
+
+// The live Graphics; throws std::runtime_error("wrong time") when there is none.
+Graphics& graphics();

@@ -1,0 +1,64 @@
+#include "app/window_procedure.h"
+
+#include "app/graphics.h"
+#include "app/joystick_input.h"
+#include "platform/joystick.h"
+#include "platform/message_queue.h"
+
+namespace {
+
+JoystickInput joystick;
+
+// Only the first joystick is used, captured once when the window is created.
+void detectJoystick(platform::Window& window) {
+    joystick = JoystickInput{};
+    if (platform::joystickCount() == 0) {
+        return;
+    }
+    // The joystick is polled at its shortest period, with messages at every poll, changed or not.
+    joystick.captured = platform::firstJoystickPlugged() && platform::captureJoystick(window, 0, false);
+}
+
+}  // namespace
+
+platform::MessageResult windowProcedure(platform::Window& window, const platform::Message& message) {
+    using platform::MessageKind;
+    switch (message.kind) {
+        case MessageKind::Create:
+            detectJoystick(window);
+            break;
+        case MessageKind::Destroy:
+            platform::postQuitMessage(0);
+            return 0;
+        case MessageKind::Size:
+            graphics().resize(message.x, message.y);
+            platform::postMessage(window, {.kind = MessageKind::Paint});
+            break;
+        case MessageKind::Paint:
+            graphics().present();
+            break;
+        case MessageKind::KeyDown:
+            keyPressed(graphics(), message.code);
+            break;
+        case MessageKind::KeyUp:
+            graphics().input(controlForKey(message.code), false);
+            break;
+        case MessageKind::SysCommand:
+            if (message.code == platform::CommandClose) {
+                graphics().close();
+                return 0;
+            }
+            break;
+        case MessageKind::Joy1Move:
+            if (joystick.stickMoved(graphics(), message.x, message.y, message.code)) {
+                graphics().close();
+            }
+            break;
+        case MessageKind::Joy1ZMove:
+            joystick.zMoved(graphics(), message.x, message.code);
+            break;
+        default:
+            break;
+    }
+    return platform::defWindowProc(window, message);
+}
