@@ -1,0 +1,55 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string_view>
+
+#include "app/graphics.h"
+#include "scene/stage.h"
+
+// The monotonic clock a scene steps by, and the pause that paces its frames. Both can be replaced, so
+// that a frame step can be driven with chosen readings.
+struct FrameClock {
+    using TimePoint = std::chrono::steady_clock::time_point;
+
+    // Sleeps until the steady clock has reached deadline, sleeping again if woken early.
+    static void sleepUntilDeadline(TimePoint deadline);
+
+    std::function<TimePoint()> now = [] { return std::chrono::steady_clock::now(); };
+    std::function<void(TimePoint)> sleepUntil = sleepUntilDeadline;
+};
+
+// A running scene: a Graphics whose frames step every registered object by the real time since the last
+// frame (at most 0.1 s), pause 20 ms and draw every active object under its own placement. It deletes
+// whatever is still registered when it is destroyed.
+class Logic : public Graphics, public Stage {
+  public:
+    Logic(std::string_view title, double size, const Color& background, FrameClock clock = {});
+
+    // Draws the objects; scenes place the camera first.
+    void draw() override;
+    ~Logic() override;
+    void frame() override;
+    // Updates every registered object, in registration order, by the same dt.
+    virtual void update(double dt);
+    // Draws every active registered object under its placement, then counts the frame.
+    virtual void drawObjects();
+
+    double time() const { return sceneTime; }
+
+    double stageSize() const override { return size; }
+    double stageTime() const override { return sceneTime; }
+
+    // Real seconds of all stepped frames; frames / wallTime is the average frame rate.
+    double wallTime = 0;
+    // When the last stepped frame was measured.
+    FrameClock::TimePoint lastFrame;
+    // The scene clock: the sum of the steps, each at most 0.1 s.
+    double sceneTime = 0;
+
+  private:
+    FrameClock clock_;
+};
+
+// The live scene; throws std::runtime_error("wrong time") when there is none.
+Logic& logic();
