@@ -1,0 +1,565 @@
+#include "app/text_overlay.h"
+
+#include <GL/glew.h>
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+#include "app/font_data.h"
+
+namespace {
+
+constexpr const char* vertexShaderSource =
+    "#version 330 core\n"
+    "\n"
+    "in vec2 position;\n"
+    "in vec2 texCoord;\n"
+    "\n"
+    "uniform mat4 mvp;\n"
+    "\n"
+    "out vec2 fTexCoord;\n"
+    "\n"
+    "void main()\n"
+    "{\n"
+    "\tfTexCoord = texCoord;\n"
+    "\t\n"
+    "\tgl_Position = mvp * vec4(position, 0.0, 1.0);\n"
+    "}\n";
+
+constexpr const char* fragmentShaderSource =
+    "#version 330 core\n"
+    "\n"
+    "out vec4 fragColor;\n"
+    "\n"
+    "uniform sampler2D diffuse;\n"
+    "\n"
+    "uniform vec4 color = vec4(1.0, 1.0, 1.0, 1.0);\n"
+    "\n"
+    "in vec2 fTexCoord;\n"
+    "\n"
+    "void main()\n"
+    "{\n"
+    "\tfragColor = texture(diffuse, fTexCoord) * color;\n"
+    "}\n";
+
+constexpr int floatsPerVertex = 4;
+constexpr int verticesPerGlyph = 6;
+
+struct OverlayState {
+    bool initialised = false;
+    GLuint program = 0;
+    GLint mvp = -1;
+    GLint color = -1;
+    GLint diffuse = -1;
+    GLuint fontTexture = 0;
+    std::array<float, 16> projection{};
+    GlyphTable glyphs{};
+};
+
+OverlayState overlay;
+
+// Reads the packed 2-bit pixel codes in order; past the end of the stream every pixel is transparent.
+class PixelStream {
+  public:
+    explicit PixelStream(std::span<const std::uint64_t> words) : words_(words) {}
+
+    std::array<std::uint8_t, 4> next() {
+        std::size_t word = position_ / 32;
+        unsigned code = word < words_.size() ? (words_[word] >> (2 * (position_ % 32))) & 3u : 0u;
+        ++position_;
+        switch (code) {
+            case 0:
+                previous_ = {0, 0, 0, 0};
+                break;
+            case 1:
+                previous_ = {0, 0, 0, 255};
+                break;
+            case 2:
+                previous_ = {255, 255, 255, 255};
+                break;
+            default:
+                break;  // the same as the previous pixel
+        }
+        return previous_;
+    }
+
+  private:
+    std::span<const std::uint64_t> words_;
+    std::size_t position_ = 0;
+    std::array<std::uint8_t, 4> previous_{0, 0, 0, 0};
+};
+
+bool inGlyphRange(unsigned char code) {
+    return code >= firstGlyphCode && code <= lastGlyphCode;
+}
+
+const Glyph& glyphOf(const GlyphTable& glyphs, unsigned char code) {
+    return glyphs[code - firstGlyphCode];
+}
+
+// Column-major 4x4 product a * b.
+std::array<float, 16> multiply(const std::array<float, 16>& a, const std::array<float, 16>& b) {
+    std::array<float, 16> product{};
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            float sum = 0;
+            for (int k = 0; k < 4; ++k) {
+                sum += a[k * 4 + row] * b[column * 4 + k];
+            }
+            product[column * 4 + row] = sum;
+        }
+    }
+    return product;
+}
+
+// Text goes over the scene whatever the depth buffer holds, and the transparent texels of a glyph's cell
+// let the scene show through. The caller's depth, blend and bound vertex array come back afterwards.
+class OverlayDrawState {
+  public:
+    OverlayDrawState() {
+        depthTest_ = glIsEnabled(GL_DEPTH_TEST);
+        blend_ = glIsEnabled(GL_BLEND);
+        glGetIntegerv(GL_BLEND_SRC_RGB, &sourceRgb_);
+        glGetIntegerv(GL_BLEND_DST_RGB, &destinationRgb_);
+        glGetIntegerv(GL_BLEND_SRC_ALPHA, &sourceAlpha_);
+        glGetIntegerv(GL_BLEND_DST_ALPHA, &destinationAlpha_);
+        glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &vertexArray_);
+        glDisable(GL_DEPTH_TEST);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+    ~OverlayDrawState() {
+        glBindVertexArray(static_cast<GLuint>(vertexArray_));
+        glBlendFuncSeparate(static_cast<GLenum>(sourceRgb_), static_cast<GLenum>(destinationRgb_),
+                            static_cast<GLenum>(sourceAlpha_), static_cast<GLenum>(destinationAlpha_));
+        if (!blend_) {
+            glDisable(GL_BLEND);
+        }
+        if (depthTest_) {
+            glEnable(GL_DEPTH_TEST);
+        }
+    }
+    OverlayDrawState(const OverlayDrawState&) = delete;
+    OverlayDrawState& operator=(const OverlayDrawState&) = delete;
+
+  private:
+    GLboolean depthTest_ = GL_FALSE;
+    GLboolean blend_ = GL_FALSE;
+    GLint sourceRgb_ = GL_ONE;
+    GLint destinationRgb_ = GL_ZERO;
+    GLint sourceAlpha_ = GL_ONE;
+    GLint destinationAlpha_ = GL_ZERO;
+    GLint vertexArray_ = 0;
+};
+
+GLuint compileShader(GLenum kind, const char* source) {
+    GLuint shader = glCreateShader(kind);
+    if (shader == 0) {
+        return 0;
+    }
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint compiled = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled != GL_TRUE) {
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+bool buildProgram() {
+    GLuint vertexShader = compileShader(GL_VERTEX_SHADER, vertexShaderSource);
+    if (vertexShader == 0) {
+        textTerminate();
+        return false;
+    }
+    GLuint fragmentShader = compileShader(GL_FRAGMENT_SHADER, fragmentShaderSource);
+    if (fragmentShader == 0) {
+        glDeleteShader(vertexShader);
+        textTerminate();
+        return false;
+    }
+    overlay.program = glCreateProgram();
+    glAttachShader(overlay.program, vertexShader);
+    glAttachShader(overlay.program, fragmentShader);
+    glBindAttribLocation(overlay.program, 0, "position");
+    glBindAttribLocation(overlay.program, 1, "texCoord");
+    glBindFragDataLocation(overlay.program, 0, "fragColor");
+    glLinkProgram(overlay.program);
+    glDetachShader(overlay.program, vertexShader);
+    glDetachShader(overlay.program, fragmentShader);
+    glDeleteShader(vertexShader);
+    glDeleteShader(fragmentShader);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(overlay.program, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) {
+        textTerminate();
+        return false;
+    }
+    glUseProgram(overlay.program);
+    overlay.mvp = glGetUniformLocation(overlay.program, "mvp");
+    overlay.color = glGetUniformLocation(overlay.program, "color");
+    overlay.diffuse = glGetUniformLocation(overlay.program, "diffuse");
+    glUniform1i(overlay.diffuse, 0);
+    glUseProgram(0);
+    return true;
+}
+
+bool buildFont() {
+    if (overlay.initialised) {
+        return true;
+    }
+    FontImage font = decodeBuiltInFont();
+    overlay.glyphs = makeGlyphTable(font.glyphs);
+    GLint previous = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
+    glGenTextures(1, &overlay.fontTexture);
+    if (overlay.fontTexture == 0) {
+        return false;
+    }
+    glBindTexture(GL_TEXTURE_2D, overlay.fontTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, font.width, font.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 font.rgba.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previous));
+    return true;
+}
+
+// Rebuilds and uploads the vertices of a changed text. If memory runs out the text stays dirty and is tried
+// again at the next use.
+void rebuildVertices(Text& text) {
+    std::vector<float>().swap(text.vertices);
+    text.vertexCount = 0;
+    try {
+        text.vertices = layoutVertices(overlay.glyphs, text.chars);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    if (!text.vertices.empty()) {
+        text.vertexCount = static_cast<std::int32_t>(text.vertices.size() / floatsPerVertex);
+        glBindBuffer(GL_ARRAY_BUFFER, text.vertexBuffer);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(text.vertices.size() * sizeof(float)),
+                     text.vertices.data(), GL_DYNAMIC_DRAW);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+    }
+    text.dirty = false;
+}
+
+}  // namespace
+
+FontImage decodeFont(std::string_view characters, std::span<const std::uint64_t> table,
+                     std::span<const std::uint64_t> pixels) {
+    FontImage font;
+    std::size_t count = std::min(characters.size(), table.size());
+    std::vector<int> tops(count);
+    int drawableCount = 0;
+    int drawableWidth = 0;
+    int tallest = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::uint64_t word = table[i];
+        Glyph glyph;
+        glyph.character = characters[i];
+        glyph.x = static_cast<std::int32_t>(word & 0xffff);
+        glyph.width = static_cast<std::int32_t>((word >> 16) & 0xff);
+        glyph.height = glyphCellHeight;
+        int top = static_cast<int>((word >> 24) & 0xff);
+        int bottom = static_cast<int>((word >> 32) & 0xff);
+        glyph.drawable = glyph.width > 0 && top + bottom < glyphCellHeight;
+        tops[i] = top;
+        if (glyph.drawable) {
+            ++drawableCount;
+            drawableWidth += glyph.width;
+            tallest = glyphCellHeight;
+        }
+        font.glyphs.push_back(glyph);
+    }
+
+    // A transparent row above and below and a transparent column around every cell.
+    font.width = drawableWidth + drawableCount + 1;
+    font.height = tallest + 2;
+    font.rgba.assign(static_cast<std::size_t>(font.width) * static_cast<std::size_t>(font.height) * 4, 0);
+    PixelStream stream(pixels);
+    int column = 1;
+    for (std::size_t i = 0; i < count; ++i) {
+        Glyph& glyph = font.glyphs[i];
+        if (!glyph.drawable) {
+            continue;
+        }
+        glyph.uMin = static_cast<float>(column) / static_cast<float>(font.width);
+        glyph.uMax = static_cast<float>(column + glyph.width) / static_cast<float>(font.width);
+        glyph.vMin = 1.0f / static_cast<float>(font.height);
+        glyph.vMax = static_cast<float>(font.height - 1) / static_cast<float>(font.height);
+        std::uint64_t word = table[i];
+        int bitmapHeight =
+            glyphCellHeight - static_cast<int>((word >> 24) & 0xff) - static_cast<int>((word >> 32) & 0xff);
+        for (int row = 0; row < bitmapHeight; ++row) {
+            std::size_t start =
+                (static_cast<std::size_t>(1 + tops[i] + row) * static_cast<std::size_t>(font.width) +
+                 static_cast<std::size_t>(column)) *
+                4;
+            for (int x = 0; x < glyph.width; ++x) {
+                std::array<std::uint8_t, 4> pixel = stream.next();
+                std::copy(pixel.begin(), pixel.end(),
+                          font.rgba.begin() + static_cast<std::ptrdiff_t>(start) + x * 4);
+            }
+        }
+        column += glyph.width + 1;
+    }
+    return font;
+}
+
+FontImage decodeBuiltInFont() {
+    return decodeFont(std::string_view(fontCharacters, fontGlyphCount), fontTable, fontPixels);
+}
+
+GlyphTable makeGlyphTable(const std::vector<Glyph>& glyphs) {
+    GlyphTable table{};
+    for (const Glyph& glyph : glyphs) {
+        auto code = static_cast<unsigned char>(glyph.character);
+        if (inGlyphRange(code)) {
+            table[code - firstGlyphCode] = glyph;
+        }
+    }
+    return table;
+}
+
+int layoutWidth(const GlyphTable& glyphs, std::string_view text) {
+    int widest = 0;
+    int line = 0;
+    for (char c : text) {
+        auto code = static_cast<unsigned char>(c);
+        if (code == '\n' || code == '\r') {
+            line = 0;
+        } else if (inGlyphRange(code)) {
+            line += glyphOf(glyphs, code).width;
+        }
+        widest = std::max(widest, line);
+    }
+    return widest;
+}
+
+int layoutHeight(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    return glyphCellHeight * static_cast<int>(std::count(text.begin(), text.end(), '\n') + 1);
+}
+
+std::vector<float> layoutVertices(const GlyphTable& glyphs, std::string_view text) {
+    auto drawable = std::count_if(text.begin(), text.end(), [&](char c) {
+        auto code = static_cast<unsigned char>(c);
+        return inGlyphRange(code) && glyphOf(glyphs, code).drawable;
+    });
+    std::vector<float> vertices;
+    if (drawable == 0) {
+        return vertices;
+    }
+    vertices.reserve(static_cast<std::size_t>(drawable) * verticesPerGlyph * floatsPerVertex);
+    float x = 0;
+    float y = 0;
+    const auto h = static_cast<float>(glyphCellHeight);
+    for (char c : text) {
+        auto code = static_cast<unsigned char>(c);
+        if (code == '\n') {
+            x = 0;
+            y += h;
+            continue;
+        }
+        if (code == '\r') {
+            x = 0;
+            continue;
+        }
+        if (!inGlyphRange(code)) {
+            continue;
+        }
+        const Glyph& g = glyphOf(glyphs, code);
+        const auto w = static_cast<float>(g.width);
+        if (g.drawable) {
+            vertices.insert(vertices.end(), {
+                                                x,     y,     g.uMin, g.vMin,  //
+                                                x + w, y + h, g.uMax, g.vMax,  //
+                                                x + w, y,     g.uMax, g.vMin,  //
+                                                x,     y,     g.uMin, g.vMin,  //
+                                                x,     y + h, g.uMin, g.vMax,  //
+                                                x + w, y + h, g.uMax, g.vMax,
+                                            });
+        }
+        x += w;
+    }
+    return vertices;
+}
+
+TextOrigin alignedOrigin(float x, float y, float width, float height, int horizontal, int vertical) {
+    if (horizontal == 1) {
+        x -= width * 0.5f;
+    } else if (horizontal == 2) {
+        x -= width;
+    }
+    if (vertical == 1) {
+        y -= height * 0.5f;
+    } else if (vertical == 2) {
+        y -= height;
+    }
+    return {x, y};
+}
+
+Text::~Text() {
+    if (vertexArray != 0) {
+        glDeleteVertexArrays(1, &vertexArray);
+    }
+    if (vertexBuffer != 0) {
+        glDeleteBuffers(1, &vertexBuffer);
+    }
+}
+
+bool textInit() {
+    if (overlay.initialised) {
+        return true;
+    }
+    if (!buildProgram() || !buildFont()) {
+        return false;
+    }
+    overlay.initialised = true;
+    return true;
+}
+
+void textTerminate() {
+    if (overlay.program != 0) {
+        glDeleteProgram(overlay.program);
+        overlay.program = 0;
+    }
+    if (overlay.fontTexture != 0) {
+        glDeleteTextures(1, &overlay.fontTexture);
+        overlay.fontTexture = 0;
+    }
+    overlay.initialised = false;
+}
+
+std::unique_ptr<Text> createText() {
+    auto text = std::make_unique<Text>();
+    glGenVertexArrays(1, &text->vertexArray);
+    glGenBuffers(1, &text->vertexBuffer);
+    if (text->vertexArray == 0 || text->vertexBuffer == 0) {
+        return nullptr;
+    }
+    GLint previousArray = 0;
+    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &previousArray);
+    glBindVertexArray(text->vertexArray);
+    glBindBuffer(GL_ARRAY_BUFFER, text->vertexBuffer);
+    const auto stride = static_cast<GLsizei>(floatsPerVertex * sizeof(float));
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(0));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(2 * sizeof(float)));
+    glBindVertexArray(static_cast<GLuint>(previousArray));
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    return text;
+}
+
+void deleteText(std::unique_ptr<Text> text) {
+    text.reset();
+}
+
+bool setText(Text* text, const char* string) {
+    if (text == nullptr) {
+        return false;
+    }
+    std::string_view wanted = string != nullptr ? string : "";
+    if (wanted == text->chars) {
+        return true;
+    }
+    try {
+        std::string copy(wanted);
+        text->chars = std::move(copy);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    text->dirty = true;
+    return true;
+}
+
+void textViewport(std::uint32_t width, std::uint32_t height) {
+    // A minimised window reports 0 x 0; keep the last projection until it has a size again.
+    if (width == 0 || height == 0) {
+        return;
+    }
+    overlay.projection = {};
+    overlay.projection[0] = 2.0f / static_cast<float>(width);
+    overlay.projection[5] = -2.0f / static_cast<float>(height);
+    overlay.projection[10] = -1.0f;
+    overlay.projection[12] = -1.0f;
+    overlay.projection[13] = 1.0f;
+    overlay.projection[15] = 1.0f;
+}
+
+void beginText() {
+    glUseProgram(overlay.program);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, overlay.fontTexture);
+}
+
+void endText() {
+    glUseProgram(0);
+}
+
+void setTextColor(float r, float g, float b, float a) {
+    glUniform4f(overlay.color, r, g, b, a);
+}
+
+float textWidth(const Text* text, float scale) {
+    if (text == nullptr || text->chars.empty()) {
+        return 0;
+    }
+    return static_cast<float>(layoutWidth(overlay.glyphs, text->chars)) * scale;
+}
+
+float textHeight(const Text* text, float scale) {
+    if (text == nullptr || text->chars.empty()) {
+        return 0;
+    }
+    return static_cast<float>(layoutHeight(text->chars)) * scale;
+}
+
+void drawText(Text* text, float x, float y, float scale) {
+    if (text == nullptr) {
+        return;
+    }
+    if (text->dirty) {
+        rebuildVertices(*text);
+    }
+    if (text->vertexCount == 0) {
+        return;
+    }
+    std::array<float, 16> model{};
+    model[0] = scale;
+    model[5] = scale;
+    model[10] = scale;
+    model[12] = x;
+    model[13] = y;
+    model[15] = 1.0f;
+    std::array<float, 16> mvp = multiply(overlay.projection, model);
+    glUniformMatrix4fv(overlay.mvp, 1, GL_FALSE, mvp.data());
+    OverlayDrawState state;
+    glBindVertexArray(text->vertexArray);
+    glDrawArrays(GL_TRIANGLES, 0, text->vertexCount);
+}
+
+void drawTextAligned(Text* text, float x, float y, float scale, int horizontal, int vertical) {
+    if (text == nullptr) {
+        return;
+    }
+    if (text->dirty) {
+        rebuildVertices(*text);
+    }
+    if (text->vertexCount == 0) {
+        return;
+    }
+    TextOrigin origin =
+        alignedOrigin(x, y, textWidth(text, scale), textHeight(text, scale), horizontal, vertical);
+    drawText(text, origin.x, origin.y, scale);
+}
