@@ -25,6 +25,10 @@ inline SDL_Window* nativeOf(const Window& window) {
     return static_cast<SDL_Window*>(window.native());
 }
 
+// Starts (or holds once more) the video subsystem on the display the environment names; false when
+// there is none.
+bool startVideo();
+
 // The live windows, in creation order.
 const std::vector<Window*>& liveWindows();
 Window* findWindow(WindowId id);

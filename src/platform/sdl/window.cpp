@@ -25,6 +25,26 @@ constexpr int DefaultHeight = 480;
 
 namespace sdl {
 
+bool startVideo() {
+    // SDL falls back to drivers that show nothing (offscreen, dummy) when there is no display, and probing
+    // Wayland without a compositor prints to stderr: only the displays the environment names are tried,
+    // unless SDL_VIDEODRIVER chooses.
+    if (SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+        std::string drivers;
+        if (SDL_getenv("DISPLAY") != nullptr) {
+            drivers = "x11";
+        }
+        if (SDL_getenv("WAYLAND_DISPLAY") != nullptr) {
+            drivers += drivers.empty() ? "wayland" : ",wayland";
+        }
+        if (drivers.empty()) {
+            return false;
+        }
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+    }
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
 const std::vector<Window*>& liveWindows() {
     return windows;
 }
@@ -46,7 +66,7 @@ bool registerClass(const std::string& className, WindowProcedure procedure) {
 
 Rect desktopRect() {
     bool started = SDL_WasInit(SDL_INIT_VIDEO) == 0;
-    if (started && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (started && !sdl::startVideo()) {
         return {};
     }
     SDL_Rect bounds{};
@@ -67,7 +87,7 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
     }
     // A joystick keeps reporting while another window has the focus.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!sdl::startVideo()) {
         return nullptr;
     }
     sdl::applyPixelFormat(PixelFormat{});

@@ -1,0 +1,42 @@
+#include "app/window_procedure.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records what a key press does to the scene, in order.
+struct SceneRecorder {
+    void close() { log.push_back("close"); }
+    void cyclePolygonMode() { log.push_back("cycle"); }
+    SceneRecorder& input(int control, bool pressed) {
+        log.push_back("input " + std::to_string(control) + (pressed ? " down" : " up"));
+        return *this;
+    }
+    std::vector<std::string> log;
+};
+
+using Log = std::vector<std::string>;
+
+}  // namespace
+
+TEST(KeyPressed, EscapeClosesAndStillDeliversNoControl) {
+    SceneRecorder scene;
+    keyPressed(scene, platform::KeyEscape);
+    EXPECT_EQ(scene.log, (Log{"close", "input 8 down"}));
+}
+
+TEST(KeyPressed, WCyclesThePolygonModeAndDeliversNoControl) {
+    SceneRecorder scene;
+    keyPressed(scene, platform::letterKey('W'));
+    EXPECT_EQ(scene.log, (Log{"cycle", "input 8 down"}));
+}
+
+TEST(KeyPressed, OtherKeysOnlyDeliverTheirControl) {
+    SceneRecorder scene;
+    keyPressed(scene, platform::letterKey('S'));
+    keyPressed(scene, platform::KeySpace);
+    EXPECT_EQ(scene.log, (Log{"input 0 down", "input 7 down"}));
+}
