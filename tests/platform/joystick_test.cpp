@@ -1,0 +1,140 @@
+#include "platform/joystick.h"
+
+#include "platform/message_queue.h"
+#include "platform/window.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+std::vector<Message> received;
+
+MessageResult recordingProcedure(Window& window, const Message& message) {
+    received.push_back(message);
+    return defWindowProc(window, message);
+}
+
+// A virtual game controller (3 axes, 10 buttons) and a window to capture it.
+class JoystickTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        received.clear();
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
+        device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 3, 10, 0);
+        ASSERT_GE(device, 0);
+        joystick = SDL_JoystickOpen(device);
+        ASSERT_NE(joystick, nullptr);
+        ASSERT_TRUE(registerClass("joystick test", recordingProcedure));
+        window = Window::create("joystick test", "Joystick test");
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override {
+        window.reset();
+        Message message;
+        while (peekMessage(message)) {
+        }
+        SDL_JoystickClose(joystick);
+        SDL_JoystickDetachVirtual(device);
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+
+    // Takes the joystick messages that arrive within the time given.
+    std::vector<Message> collect(std::chrono::milliseconds duration) {
+        received.clear();
+        auto end = std::chrono::steady_clock::now() + duration;
+        Message message;
+        while (std::chrono::steady_clock::now() < end) {
+            while (peekMessage(message)) {
+                dispatchMessage(message);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return received;
+    }
+
+    int device = -1;
+    SDL_Joystick* joystick = nullptr;
+    std::unique_ptr<Window> window;
+};
+
+std::vector<Message> ofKind(const std::vector<Message>& messages, MessageKind kind) {
+    std::vector<Message> found;
+    for (const Message& message : messages) {
+        if (message.kind == kind) {
+            found.push_back(message);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+TEST_F(JoystickTest, DetectedAndPlugged) {
+    EXPECT_GE(joystickCount(), 1U);
+    EXPECT_TRUE(firstJoystickPlugged());
+}
+
+TEST_F(JoystickTest, CapturedJoystickReportsAtEveryPollEvenUnchanged) {
+    ASSERT_TRUE(captureJoystick(*window, 0, false));
+    auto messages = collect(std::chrono::milliseconds(200));
+    auto moves = ofKind(messages, MessageKind::Joy1Move);
+    auto zMoves = ofKind(messages, MessageKind::Joy1ZMove);
+    // Every 10 ms: about 20 in 200 ms, with slack for a slow machine.
+    EXPECT_GE(moves.size(), 12U);
+    EXPECT_LE(moves.size(), 22U);
+    EXPECT_EQ(zMoves.size(), moves.size());
+    for (const Message& move : moves) {
+        EXPECT_EQ(move.window, window->id());
+        EXPECT_EQ(move.x, 32768U);
+        EXPECT_EQ(move.y, 32768U);
+        EXPECT_EQ(move.code, 0U);
+    }
+}
+
+TEST_F(JoystickTest, RawAxesAndButtonBits) {
+    ASSERT_TRUE(captureJoystick(*window, 0, false));
+    SDL_JoystickSetVirtualAxis(joystick, 0, -32768);
+    SDL_JoystickSetVirtualAxis(joystick, 1, 32767);
+    SDL_JoystickSetVirtualAxis(joystick, 2, -10923);
+    SDL_JoystickSetVirtualButton(joystick, 0, 1);
+    SDL_JoystickSetVirtualButton(joystick, 3, 1);
+    SDL_JoystickSetVirtualButton(joystick, 9, 1);
+    auto messages = collect(std::chrono::milliseconds(60));
+    auto moves = ofKind(messages, MessageKind::Joy1Move);
+    auto zMoves = ofKind(messages, MessageKind::Joy1ZMove);
+    ASSERT_FALSE(moves.empty());
+    ASSERT_FALSE(zMoves.empty());
+    EXPECT_EQ(moves.back().x, 0U);
+    EXPECT_EQ(moves.back().y, 65535U);
+    EXPECT_EQ(moves.back().code, 0x001U | 0x008U | 0x200U);
+    EXPECT_EQ(zMoves.back().x, 32768U - 10923U);
+    EXPECT_EQ(zMoves.back().code, 0x001U | 0x008U | 0x200U);
+}
+
+TEST_F(JoystickTest, OnlyChangesWhenAsked) {
+    ASSERT_TRUE(captureJoystick(*window, 0, true));
+    collect(std::chrono::milliseconds(30));
+    EXPECT_TRUE(ofKind(collect(std::chrono::milliseconds(60)), MessageKind::Joy1Move).empty());
+    SDL_JoystickSetVirtualAxis(joystick, 0, 1000);
+    auto moves = ofKind(collect(std::chrono::milliseconds(60)), MessageKind::Joy1Move);
+    ASSERT_EQ(moves.size(), 1U);
+    EXPECT_EQ(moves[0].x, 33768U);
+}
+
+TEST_F(JoystickTest, CaptureEndsWithTheWindowOrOnRelease) {
+    ASSERT_TRUE(captureJoystick(*window, 0, false));
+    releaseJoystick();
+    EXPECT_TRUE(collect(std::chrono::milliseconds(50)).empty());
+    ASSERT_TRUE(captureJoystick(*window, 0, false));
+    window->destroy();
+    EXPECT_FALSE(captureJoystick(*window, 0, false));
+    EXPECT_TRUE(ofKind(collect(std::chrono::milliseconds(50)), MessageKind::Joy1Move).empty());
+}
