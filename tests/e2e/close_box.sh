@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Alt+F4 on the active window (the window manager's close, as the close box) ends the program with
+# status 0 and nothing on standard error.
+set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+
+start_program "$1"
+id=$(wait_window '^Studio 3D model viewer')
+timeout 5 xdotool windowactivate --sync "$id" || true
+timeout 5 xdotool key alt+F4 || true
+wait_exit 20 >"$e2e_tmp/status"  # not in a subshell: only this shell can wait for the program
+status=$(cat "$e2e_tmp/status")
+[ "$status" = 0 ] || fail "exit status $status"
+[ ! -s "$e2e_tmp/stderr" ] || fail "standard error: $(cat "$e2e_tmp/stderr")"
+echo "PASS"
