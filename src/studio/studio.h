@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/logic.h"
+#include "geometry/vector.h"
+
+class RAF;
+
+// The model viewer: one van standing in the scene, and a camera that orbits it in 15 degree steps, rises
+// and falls in steps, and moves nearer or farther in steps, driven by the control codes.
+class Studio : public Logic {
+  public:
+    Studio();
+
+    Input& input(int control, bool pressed) override;
+    void draw() override;
+
+    // Where the camera stands for the model's current size and position.
+    Vector eye() const;
+
+    const Vector& direction() const { return direction_; }
+    int zoom() const { return zoom_; }
+    int elevation() const { return elevation_; }
+    RAF* model() const { return model_; }
+
+  private:
+    // Horizontal direction from the model to the camera, of length 1.
+    Vector direction_;
+    // Distance step, 0 (nearest) to 5.
+    int zoom_;
+    // Height step, -5 to 5.
+    int elevation_;
+    // Registered in the scene, which deletes it.
+    RAF* model_;
+};
