@@ -1,0 +1,181 @@
+#include "platform/sound.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/wave.h"
+
+#if defined(__unix__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace platform {
+
+namespace {
+
+// Every sound is converted to this one format, so a cue can replace another without reopening the device.
+constexpr int deviceRate = 48000;
+constexpr SDL_AudioFormat deviceFormat = AUDIO_S16SYS;
+constexpr Uint8 deviceChannels = 1;
+constexpr Uint16 deviceBufferFrames = 1024;
+
+// Audio libraries under SDL (ALSA in particular) print their own complaints when there is no sound card.
+// A missing device is not worth a word, so the standard error stream is muted while the device opens.
+class QuietStandardError {
+  public:
+    QuietStandardError() {
+#if defined(__unix__)
+        saved_ = dup(STDERR_FILENO);
+        int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) {
+            dup2(null, STDERR_FILENO);
+        }
+        if (null >= 0) {
+            close(null);
+        }
+#endif
+    }
+    ~QuietStandardError() {
+#if defined(__unix__)
+        if (saved_ >= 0) {
+            dup2(saved_, STDERR_FILENO);
+            close(saved_);
+        }
+#endif
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+  private:
+    int saved_ = -1;
+};
+
+// The audio subsystem and the one output device, opened on first use and closed at exit.
+class AudioOutput {
+  public:
+    AudioOutput() = default;
+    ~AudioOutput() { close(); }
+    AudioOutput(const AudioOutput&) = delete;
+    AudioOutput& operator=(const AudioOutput&) = delete;
+
+    // The device, opening it if this is the first use; 0 when there is none. A failed open is not retried
+    // until close().
+    SDL_AudioDeviceID device() {
+        if (device_ == 0 && !failed_) {
+            open();
+        }
+        return device_;
+    }
+    SDL_AudioDeviceID openDevice() const { return device_; }
+
+    void close() {
+        if (device_ != 0) {
+            SDL_CloseAudioDevice(device_);
+            device_ = 0;
+        }
+        if (subsystem_) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            subsystem_ = false;
+        }
+        failed_ = false;
+    }
+
+  private:
+    void open() {
+        QuietStandardError quiet;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            failed_ = true;
+            return;
+        }
+        subsystem_ = true;
+        SDL_AudioSpec wanted{};
+        wanted.freq = deviceRate;
+        wanted.format = deviceFormat;
+        wanted.channels = deviceChannels;
+        wanted.samples = deviceBufferFrames;
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        if (device_ == 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            subsystem_ = false;
+            failed_ = true;
+            return;
+        }
+        SDL_PauseAudioDevice(device_, 0);
+    }
+
+    SDL_AudioDeviceID device_ = 0;
+    bool subsystem_ = false;
+    bool failed_ = false;
+};
+
+AudioOutput& output() {
+    static AudioOutput audio;
+    return audio;
+}
+
+struct AudioStreamDeleter {
+    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
+};
+
+// The sound's samples in the device's format.
+std::optional<std::vector<Uint8>> convertForDevice(const PcmSound& sound) {
+    std::unique_ptr<SDL_AudioStream, AudioStreamDeleter> stream(
+        SDL_NewAudioStream(AUDIO_S16SYS, static_cast<Uint8>(sound.channels), sound.sampleRate, deviceFormat,
+                           deviceChannels, deviceRate));
+    if (!stream) {
+        return std::nullopt;
+    }
+    const auto bytes = static_cast<int>(sound.samples.size() * sizeof(std::int16_t));
+    if (SDL_AudioStreamPut(stream.get(), sound.samples.data(), bytes) != 0 ||
+        SDL_AudioStreamFlush(stream.get()) != 0) {
+        return std::nullopt;
+    }
+    std::vector<Uint8> converted(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
+    int got = SDL_AudioStreamGet(stream.get(), converted.data(), static_cast<int>(converted.size()));
+    if (got <= 0) {
+        return std::nullopt;
+    }
+    converted.resize(static_cast<std::size_t>(got));
+    return converted;
+}
+
+}  // namespace
+
+void playWave(std::span<const std::byte> wave) {
+    stopSound();
+    std::optional<PcmSound> sound = decodeWave(wave);
+    if (!sound) {
+        return;
+    }
+    SDL_AudioDeviceID device = output().device();
+    if (device == 0) {
+        return;
+    }
+    std::optional<std::vector<Uint8>> samples = convertForDevice(*sound);
+    if (!samples) {
+        return;
+    }
+    SDL_QueueAudio(device, samples->data(), static_cast<Uint32>(samples->size()));
+}
+
+void stopSound() {
+    if (SDL_AudioDeviceID device = output().openDevice(); device != 0) {
+        SDL_ClearQueuedAudio(device);
+    }
+}
+
+bool soundPlaying() {
+    SDL_AudioDeviceID device = output().openDevice();
+    return device != 0 && SDL_GetQueuedAudioSize(device) > 0;
+}
+
+void closeSound() {
+    output().close();
+}
+
+}  // namespace platform

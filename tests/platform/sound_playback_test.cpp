@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/sound.h"
+
+// Playback through SDL's disk audio driver, which writes what the device plays to a file in real time.
+// The device plays 48 kHz mono signed 16-bit, so a 48 kHz mono sound reaches the file sample for sample.
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int deviceRate = 48000;
+
+std::vector<std::byte> constantWave(std::int16_t value, int frames) {
+    std::vector<std::byte> out;
+    auto put = [&](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            out.push_back(static_cast<std::byte>((v >> (8 * i)) & 0xff));
+        }
+    };
+    auto id = [&](const char* text) {
+        for (int i = 0; i < 4; ++i) {
+            out.push_back(static_cast<std::byte>(text[i]));
+        }
+    };
+    const auto dataSize = static_cast<std::uint32_t>(frames * 2);
+    id("RIFF");
+    put(36 + dataSize, 4);
+    id("WAVE");
+    id("fmt ");
+    put(16, 4);
+    put(1, 2);  // PCM
+    put(1, 2);
+    put(deviceRate, 4);
+    put(deviceRate * 2, 4);
+    put(2, 2);
+    put(16, 2);
+    id("data");
+    put(dataSize, 4);
+    for (int i = 0; i < frames; ++i) {
+        put(static_cast<std::uint16_t>(value), 2);
+    }
+    return out;
+}
+
+// Sets an environment variable for the life of a test, then puts back what was there.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnvironment() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class DiskAudio : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform::closeSound();
+        file_ = std::filesystem::temp_directory_path() /
+                ("sound_playback_" + std::to_string(::getpid()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw");
+        std::filesystem::remove(file_);
+        driver_.emplace("SDL_AUDIODRIVER", "disk");
+        output_.emplace("SDL_DISKAUDIOFILE", file_.string());
+    }
+    void TearDown() override {
+        platform::closeSound();
+        std::filesystem::remove(file_);
+        output_.reset();
+        driver_.reset();
+    }
+
+    // Waits until the queue has been played out, then closes the device so that the file is complete.
+    std::vector<std::int16_t> playedAfterQueueEmpties() {
+        auto deadline = std::chrono::steady_clock::now() + 5s;
+        while (platform::soundPlaying() && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(10ms);
+        }
+        EXPECT_FALSE(platform::soundPlaying());
+        return closeAndRead();
+    }
+
+    std::vector<std::int16_t> closeAndRead() {
+        platform::closeSound();
+        std::ifstream in(file_, std::ios::binary);
+        std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::vector<std::int16_t> samples(bytes.size() / 2);
+        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+        return samples;
+    }
+
+    static long countOf(const std::vector<std::int16_t>& samples, std::int16_t value) {
+        return std::count(samples.begin(), samples.end(), value);
+    }
+
+    static bool silent(const std::vector<std::int16_t>& samples) {
+        return countOf(samples, 0) == std::ssize(samples);
+    }
+
+  private:
+    std::filesystem::path file_;
+    std::optional<ScopedEnvironment> driver_;
+    std::optional<ScopedEnvironment> output_;
+};
+
+constexpr std::int16_t first = 1000;
+constexpr std::int16_t second = -2000;
+
+}  // namespace
+
+TEST_F(DiskAudio, ASoundIsPlayedSampleForSample) {
+    platform::playWave(constantWave(first, 4800));
+    EXPECT_TRUE(platform::soundPlaying());
+    std::vector<std::int16_t> played = playedAfterQueueEmpties();
+    EXPECT_EQ(countOf(played, first), 4800);
+    EXPECT_EQ(countOf(played, first) + countOf(played, 0), std::ssize(played));
+}
+
+TEST_F(DiskAudio, ANewSoundCutsOffTheOldOne) {
+    platform::playWave(constantWave(first, 2 * deviceRate));
+    platform::playWave(constantWave(second, 4800));
+    std::vector<std::int16_t> played = playedAfterQueueEmpties();
+    EXPECT_EQ(countOf(played, second), 4800);
+    // At most what the device had already taken of the first sound, and none of it after the second began.
+    EXPECT_LT(countOf(played, first), deviceRate / 2);
+    auto secondStarts = std::find(played.begin(), played.end(), second);
+    EXPECT_EQ(std::find(secondStarts, played.end(), first), played.end());
+}
+
+TEST_F(DiskAudio, TheSameSoundStartsOver) {
+    const auto wave = constantWave(first, deviceRate);
+    platform::playWave(wave);
+    std::this_thread::sleep_for(100ms);
+    platform::playWave(wave);
+    std::vector<std::int16_t> played = playedAfterQueueEmpties();
+    // All of the second start, and the part of the first that had played when it was cut off.
+    EXPECT_GT(countOf(played, first), deviceRate);
+    EXPECT_LT(countOf(played, first), 2 * deviceRate);
+}
+
+TEST_F(DiskAudio, StopSilencesAtOnce) {
+    platform::playWave(constantWave(first, 2 * deviceRate));
+    std::this_thread::sleep_for(50ms);
+    platform::stopSound();
+    EXPECT_FALSE(platform::soundPlaying());
+    std::this_thread::sleep_for(100ms);
+    std::vector<std::int16_t> played = closeAndRead();
+    EXPECT_LT(countOf(played, first), deviceRate);
+}
+
+TEST_F(DiskAudio, StoppingWithNothingPlayingOpensNoDevice) {
+    platform::stopSound();
+    EXPECT_FALSE(platform::soundPlaying());
+    EXPECT_TRUE(closeAndRead().empty());
+}
+
+TEST_F(DiskAudio, CorruptFilesPlayNothingAndStopTheOldSound) {
+    platform::playWave(constantWave(first, 2 * deviceRate));
+    std::vector<std::byte> corrupt = constantWave(second, 4800);
+    corrupt[40] = std::byte{0xff};  // the data chunk now runs far past the end
+    corrupt[41] = std::byte{0xff};
+    platform::playWave(corrupt);
+    EXPECT_FALSE(platform::soundPlaying());
+    std::vector<std::byte> zeroChannels = constantWave(second, 4800);
+    zeroChannels[22] = std::byte{0};
+    platform::playWave(zeroChannels);
+    platform::playWave({});
+    std::this_thread::sleep_for(50ms);
+    std::vector<std::int16_t> played = closeAndRead();
+    EXPECT_EQ(countOf(played, second), 0);
+    EXPECT_LT(countOf(played, first), deviceRate / 2);
+}
+
+TEST_F(DiskAudio, CorruptFirstSoundLeavesTheDeviceUnopened) {
+    std::vector<std::byte> corrupt = constantWave(second, 4800);
+    corrupt.resize(30);
+    platform::playWave(corrupt);
+    EXPECT_FALSE(platform::soundPlaying());
+    EXPECT_TRUE(silent(closeAndRead()));
+}
+
+TEST(NoAudioDevice, PlaysNothingAndSaysNothing) {
+    platform::closeSound();
+    ScopedEnvironment driver("SDL_AUDIODRIVER", "no-such-driver");
+    ::testing::internal::CaptureStderr();
+    std::vector<std::byte> wave = constantWave(first, 4800);
+    platform::playWave(wave);
+    platform::playWave(wave);
+    EXPECT_FALSE(platform::soundPlaying());
+    platform::stopSound();
+    platform::closeSound();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
