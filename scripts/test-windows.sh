@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program and its tests, then runs them under Wine inside a virtual display with a
+# window manager. The Wine prefix is made once and kept in the build folder.
+# Usage: scripts/test-windows.sh [build folder, default build-windows]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath -m "${1:-build-windows}")
+
+bash scripts/build-windows.sh "$build"
+
+export WINEPREFIX=$build/wineprefix WINEARCH=win64 WINEDEBUG=-all
+# No Mono or Gecko installers, no debugger on a crash (it would wait forever), no ALSA (there is no sound card).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d;winealsa.drv=d"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "== wine prefix $WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
+
+echo "== test $build"
+# One wineserver for all the tests; it is stopped inside the display, before the display goes away.
+bash scripts/with-display.sh bash -c '
+  wineserver -p
+  status=0
+  ctest --test-dir "$1" --output-on-failure || status=$?
+  wineserver -k
+  exit $status' inner "$build"

@@ -1,0 +1,117 @@
+#include "platform/sound.h"
+
+#include "platform/win32/native.h"
+
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A sound that is not one of the program's resources plays from this copy, kept until the next one starts.
+std::vector<std::byte> playingCopy;
+Clock::time_point playingUntil;
+
+struct ResourceSearch {
+    std::span<const std::byte> wave;
+    std::optional<std::string> name;
+};
+
+BOOL CALLBACK matchResource(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR search) {
+    auto& wanted = *reinterpret_cast<ResourceSearch*>(search);
+    HRSRC found = FindResourceA(module, name, type);
+    HGLOBAL loaded = found == nullptr ? nullptr : LoadResource(module, found);
+    if (loaded != nullptr && LockResource(loaded) == wanted.wave.data() &&
+        SizeofResource(module, found) == wanted.wave.size() && !IS_INTRESOURCE(name)) {
+        wanted.name = name;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The name of the WAVE resource these bytes are, so that Windows can play it by name.
+std::optional<std::string> resourceNameOf(std::span<const std::byte> wave) {
+    ResourceSearch search{wave, std::nullopt};
+    EnumResourceNamesA(GetModuleHandleA(nullptr), "WAVE", matchResource, reinterpret_cast<LONG_PTR>(&search));
+    return search.name;
+}
+
+std::uint32_t littleEndian32(std::span<const std::byte> bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value |= std::to_integer<std::uint32_t>(bytes[at + i]) << (8 * i);
+    }
+    return value;
+}
+
+// How long the wave plays: its data size over the format's average byte rate (zero when either is missing).
+Clock::duration playingTime(std::span<const std::byte> wave) {
+    constexpr std::size_t RiffHeader = 12;
+    constexpr std::size_t ChunkHeader = 8;
+    constexpr std::size_t AverageRateOffset = 8;
+    std::uint32_t averageBytesPerSecond = 0;
+    std::uint32_t dataSize = 0;
+    for (std::size_t at = RiffHeader; at + ChunkHeader <= wave.size();) {
+        std::uint32_t size = littleEndian32(wave, at + 4);
+        std::span<const std::byte> id = wave.subspan(at, 4);
+        auto is = [id](const char* name) {
+            return std::equal(id.begin(), id.end(), name,
+                              [](std::byte b, char c) { return std::to_integer<char>(b) == c; });
+        };
+        if (is("fmt ") && size >= AverageRateOffset + 4 && at + ChunkHeader + size <= wave.size()) {
+            averageBytesPerSecond = littleEndian32(wave, at + ChunkHeader + AverageRateOffset);
+        } else if (is("data")) {
+            dataSize = size;
+        }
+        // Chunks are padded to an even size.
+        at += ChunkHeader + size + (size & 1);
+    }
+    if (averageBytesPerSecond == 0) {
+        return {};
+    }
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(static_cast<double>(dataSize) / averageBytesPerSecond));
+}
+
+}  // namespace
+
+void playWave(std::span<const std::byte> wave) {
+    stopSound();
+    if (wave.empty()) {
+        return;
+    }
+    if (std::optional<std::string> name = resourceNameOf(wave)) {
+        PlaySoundA(name->c_str(), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC);
+    } else {
+        playingCopy.assign(wave.begin(), wave.end());
+        PlaySoundA(reinterpret_cast<LPCSTR>(playingCopy.data()), nullptr, SND_MEMORY | SND_ASYNC);
+    }
+    playingUntil = Clock::now() + playingTime(wave);
+}
+
+void stopSound() {
+    PlaySoundA(nullptr, nullptr, 0);
+    playingUntil = {};
+}
+
+bool soundPlaying() {
+    // Windows does not tell; the wave's own length does.
+    return Clock::now() < playingUntil;
+}
+
+void closeSound() {
+    stopSound();
+    playingCopy.clear();
+    playingCopy.shrink_to_fit();
+}
+
+}  // namespace platform

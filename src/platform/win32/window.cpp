@@ -1,0 +1,190 @@
+#include "platform/window.h"
+
+#include "platform/win32/native.h"
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::map<std::string, WindowProcedure>& classes() {
+    static std::map<std::string, WindowProcedure> registered;
+    return registered;
+}
+
+std::vector<Window*> windows;
+// The window whose CreateWindowExA is running: its first messages arrive before its handle is known.
+Window* creating = nullptr;
+WindowId lastId = 0;
+
+HINSTANCE instance() {
+    return GetModuleHandleA(nullptr);
+}
+
+}  // namespace
+
+namespace win32 {
+
+Window* findWindow(HWND hwnd) {
+    auto found = std::find_if(windows.begin(), windows.end(),
+                              [hwnd](Window* window) { return nativeOf(*window) == hwnd; });
+    return found == windows.end() ? nullptr : *found;
+}
+
+Window* findWindow(WindowId id) {
+    auto found =
+        std::find_if(windows.begin(), windows.end(), [id](Window* window) { return window->id() == id; });
+    return found == windows.end() ? nullptr : *found;
+}
+
+}  // namespace win32
+
+LRESULT CALLBACK NativeEvents::windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* window = win32::findWindow(hwnd);
+    if (window == nullptr && creating != nullptr && creating->native_ == nullptr) {
+        window = creating;
+        window->native_ = hwnd;
+        windows.push_back(window);
+    }
+    if (window == nullptr) {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+        window->native_ = nullptr;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    win32::NativeMessage native{message, wParam, lParam};
+    Message translated = win32::translate(window->id(), native);
+    if (translated.kind == MessageKind::None) {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    try {
+        win32::HandledMessage handled(translated, native);
+        return window->procedure()(*window, translated);
+    } catch (...) {
+        win32::keepException(std::current_exception());
+        return 0;
+    }
+}
+
+bool registerClass(const std::string& className, WindowProcedure procedure) {
+    if (procedure == nullptr) {
+        return false;
+    }
+    auto registered = classes().find(className);
+    if (registered != classes().end()) {
+        return registered->second == procedure;
+    }
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = NativeEvents::windowProcedure;
+    windowClass.hInstance = instance();
+    // Without an icon resource the class simply has no icon.
+    windowClass.hIcon = LoadIconA(instance(), "icon");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    windowClass.lpszClassName = className.c_str();
+    if (RegisterClassA(&windowClass) == 0) {
+        return false;
+    }
+    classes().emplace(className, procedure);
+    return true;
+}
+
+Rect desktopRect() {
+    RECT desktop{};
+    if (!GetWindowRect(GetDesktopWindow(), &desktop)) {
+        return {};
+    }
+    return {desktop.left, desktop.top, desktop.right, desktop.bottom};
+}
+
+std::unique_ptr<Window> Window::create(const std::string& className, const std::string& caption) {
+    auto registered = classes().find(className);
+    if (registered == classes().end()) {
+        return nullptr;
+    }
+    std::unique_ptr<Window> window(new Window(nullptr, ++lastId, registered->second));
+    creating = window.get();
+    HWND hwnd =
+        CreateWindowExA(0, className.c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance(), nullptr);
+    creating = nullptr;
+    win32::rethrowKeptException();
+    if (hwnd == nullptr || !window->alive()) {
+        return nullptr;
+    }
+    return window;
+}
+
+Window::Window(void* native, WindowId id, WindowProcedure procedure)
+    : native_(native), id_(id), procedure_(procedure) {}
+
+Window::~Window() {
+    if (alive() && !destroying_) {
+        destroying_ = true;
+        // A destructor must not throw: an exception from the procedure stays kept for the next call.
+        DestroyWindow(win32::nativeOf(*this));
+    }
+}
+
+void Window::move(const Rect& rect) {
+    if (alive()) {
+        MoveWindow(win32::nativeOf(*this), rect.left, rect.top, rect.width(), rect.height(), TRUE);
+        win32::rethrowKeptException();
+    }
+}
+
+void Window::showMaximised() {
+    if (alive()) {
+        ShowWindow(win32::nativeOf(*this), SW_SHOWMAXIMIZED);
+        win32::rethrowKeptException();
+    }
+}
+
+void Window::minimise() {
+    if (alive()) {
+        CloseWindow(win32::nativeOf(*this));
+        win32::rethrowKeptException();
+    }
+}
+
+void Window::update() {
+    if (alive()) {
+        UpdateWindow(win32::nativeOf(*this));
+        win32::rethrowKeptException();
+    }
+}
+
+void Window::setCaption(const std::string& caption) {
+    if (alive()) {
+        SetWindowTextA(win32::nativeOf(*this), caption.c_str());
+    }
+}
+
+std::string Window::caption() const {
+    if (!alive()) {
+        return "";
+    }
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(win32::nativeOf(*this))) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(win32::nativeOf(*this), text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Window::destroy() {
+    if (!alive() || destroying_) {
+        return;
+    }
+    destroying_ = true;
+    // Sends WM_DESTROY; WM_NCDESTROY, the last message, unbinds the window. Windows ends the joystick
+    // capture and drops the window's pending messages itself.
+    DestroyWindow(win32::nativeOf(*this));
+    win32::rethrowKeptException();
+}
+
+}  // namespace platform
