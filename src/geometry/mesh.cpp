@@ -1,15 +1,16 @@
 #include "geometry/mesh.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iomanip>
 #include <numeric>
 #include <ostream>
 #include <stdexcept>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "geometry/matrix.h"
 
@@ -39,59 +40,114 @@ std::vector<std::size_t> bruteForceSurvivors(const VertexList& vertices, double 
 
 using Cell = std::array<std::int64_t, 3>;
 
-struct CellHash {
-    std::size_t operator()(const Cell& cell) const {
-        std::size_t hash = 0;
-        for (std::int64_t c : cell) {
-            hash = hash * 1000003 ^ std::hash<std::int64_t>()(c);
+// Spelled out: the library's array comparison goes through memcmp, which dominates the lookups.
+bool sameCell(const Cell& a, const Cell& b) {
+    return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+}
+
+// The runs of a sorted vertex order that share a cell, found by cell: open addressing over a power-of-two
+// table, which keeps the many lookups of empty neighbour cells cheap.
+class CellTable {
+  public:
+    explicit CellTable(std::size_t count) {
+        std::size_t capacity = 16;
+        while (capacity < 2 * count) {
+            capacity *= 2;
         }
-        return hash;
+        slots_.resize(capacity);
+        mask_ = capacity - 1;
     }
+
+    void insert(const Cell& cell, std::size_t begin, std::size_t end) {
+        std::size_t i = hash(cell) & mask_;
+        while (slots_[i].end != 0) {
+            i = (i + 1) & mask_;
+        }
+        slots_[i] = {cell, begin, end};
+    }
+
+    // The run [begin, end) of the cell; empty when no vertex lies in it.
+    std::pair<std::size_t, std::size_t> find(const Cell& cell) const {
+        for (std::size_t i = hash(cell) & mask_; slots_[i].end != 0; i = (i + 1) & mask_) {
+            if (sameCell(slots_[i].cell, cell)) {
+                return {slots_[i].begin, slots_[i].end};
+            }
+        }
+        return {0, 0};
+    }
+
+  private:
+    struct Slot {
+        Cell cell{};
+        std::size_t begin = 0;
+        std::size_t end = 0;  // 0 marks a free slot: every run has end > begin >= 0
+    };
+
+    static std::size_t hash(const Cell& cell) {
+        std::uint64_t hash = 0;
+        for (std::int64_t c : cell) {
+            hash = (hash ^ static_cast<std::uint64_t>(c)) * 0x9E3779B97F4A7C15ull;
+            hash ^= hash >> 29;
+        }
+        return static_cast<std::size_t>(hash);
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t mask_;
 };
+
+// Below this many vertices comparing every pair is cheaper than sorting them into cells.
+constexpr std::size_t bruteForceLimit = 48;
 
 // Same result as bruteForceSurvivors, looking only at vertices in neighbouring cells of twice the tolerance.
 // A close pair differs by less than half a cell per axis; with cell coordinates below 2^40 the rounding of
 // the division stays far below the other half, so close vertices always lie in the same or adjacent cells.
 std::vector<std::size_t> survivors(const VertexList& vertices, double tolerance) {
-    std::vector<std::size_t> result(vertices.size());
-    std::iota(result.begin(), result.end(), 0);
+    const std::size_t count = vertices.size();
     if (!(tolerance > 0)) {
+        std::vector<std::size_t> result(count);
+        std::iota(result.begin(), result.end(), 0);
         return result;  // no distance is below zero
+    }
+    if (count <= bruteForceLimit) {
+        return bruteForceSurvivors(vertices, tolerance);
     }
     const double cellSize = 2 * tolerance;
     constexpr double cellLimit = 0x1p40;
-    std::vector<Cell> cells;
-    cells.reserve(vertices.size());
-    for (const auto& v : vertices) {
-        Cell cell;
-        const double coordinates[3] = {v->x / cellSize, v->y / cellSize, v->z / cellSize};
+    std::vector<Cell> cells(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const double coordinates[3] = {vertices[k]->x / cellSize, vertices[k]->y / cellSize,
+                                       vertices[k]->z / cellSize};
         for (int axis = 0; axis < 3; ++axis) {
             if (!(std::abs(coordinates[axis]) < cellLimit)) {
                 return bruteForceSurvivors(vertices, tolerance);
             }
-            cell[axis] = static_cast<std::int64_t>(std::floor(coordinates[axis]));
+            cells[k][axis] = static_cast<std::int64_t>(std::floor(coordinates[axis]));
         }
-        cells.push_back(cell);
     }
-    std::unordered_map<Cell, std::vector<std::size_t>, CellHash> buckets;
-    for (std::size_t k = 0; k < vertices.size(); ++k) {
-        buckets[cells[k]].push_back(k);  // ascending indices in every bucket
+    // Vertex indices grouped by cell, ascending within each cell.
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t i, std::size_t j) { return cells[i] < cells[j]; });
+    CellTable runs(count);
+    for (std::size_t begin = 0, end; begin < count; begin = end) {
+        end = begin + 1;
+        while (end < count && sameCell(cells[order[end]], cells[order[begin]])) {
+            ++end;
+        }
+        runs.insert(cells[order[begin]], begin, end);
     }
-    for (std::size_t k = 1; k < vertices.size(); ++k) {
+    std::vector<std::size_t> result(count);
+    for (std::size_t k = 0; k < count; ++k) {
         std::size_t best = k;
         for (std::int64_t dx = -1; dx <= 1; ++dx) {
             for (std::int64_t dy = -1; dy <= 1; ++dy) {
                 for (std::int64_t dz = -1; dz <= 1; ++dz) {
-                    auto bucket = buckets.find({cells[k][0] + dx, cells[k][1] + dy, cells[k][2] + dz});
-                    if (bucket == buckets.end()) {
-                        continue;
-                    }
-                    for (std::size_t i : bucket->second) {
-                        if (i >= best) {
-                            break;
-                        }
-                        if (vertices[i]->distance(*vertices[k]) < tolerance) {
-                            best = i;
+                    auto [begin, end] = runs.find({cells[k][0] + dx, cells[k][1] + dy, cells[k][2] + dz});
+                    for (std::size_t n = begin; n < end && order[n] < best; ++n) {
+                        if (vertices[order[n]]->distance(*vertices[k]) < tolerance) {
+                            best = order[n];
                             break;
                         }
                     }
@@ -271,28 +327,43 @@ Mesh& Mesh::snap(double steps) {
 }
 
 Mesh& Mesh::weld(double tolerance) {
-    std::vector<std::size_t> survivor = survivors(vertices_, tolerance);
-    std::unordered_map<const Vertex*, Vertex*> replacements;
+    const std::vector<std::size_t> survivor = survivors(vertices_, tolerance);
+    std::unordered_map<const Vertex*, std::size_t> index;
+    index.reserve(vertices_.size());
     for (std::size_t k = 0; k < vertices_.size(); ++k) {
-        if (survivor[k] != k) {
-            replacements.emplace(vertices_[k].get(), vertices_[survivor[k]].get());
+        index.emplace(vertices_[k].get(), k);
+    }
+    // Re-point each reference at its survivor, remembering the survivor's index for the clean-up.
+    std::vector<std::size_t> corners;
+    const std::function<void(Vertex*&)> repoint = [&](Vertex*& v) {
+        auto found = index.find(v);
+        if (found == index.end()) {
+            corners.push_back(vertices_.size());  // not one of ours; nothing to keep
+            return;
+        }
+        std::size_t kept = survivor[found->second];
+        v = vertices_[kept].get();
+        corners.push_back(kept);
+    };
+    std::vector<bool> used(vertices_.size() + 1, false);
+    std::erase_if(faces_, [&](const std::unique_ptr<Face>& face) {
+        corners.clear();
+        face->forEachVertex(repoint);
+        if (face->degenerate()) {
+            return true;
+        }
+        for (std::size_t corner : corners) {
+            used[corner] = true;
+        }
+        return false;
+    });
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < vertices_.size(); ++k) {
+        if (used[k]) {
+            std::swap(vertices_[kept++], vertices_[k]);
         }
     }
-    if (!replacements.empty()) {
-        for (auto& face : faces_) {
-            face->forEachVertex([&](Vertex*& v) {
-                if (auto found = replacements.find(v); found != replacements.end()) {
-                    v = found->second;
-                }
-            });
-        }
-    }
-    std::erase_if(faces_, [](const std::unique_ptr<Face>& face) { return face->degenerate(); });
-    std::unordered_set<const Vertex*> used;
-    for (auto& face : faces_) {
-        face->forEachVertex([&](Vertex*& v) { used.insert(v); });
-    }
-    std::erase_if(vertices_, [&](const std::unique_ptr<Vertex>& v) { return !used.contains(v.get()); });
+    vertices_.resize(kept);
     return *this;
 }
 
