@@ -115,7 +115,9 @@ class DiskAudio : public ::testing::Test {
         std::ifstream in(file_, std::ios::binary);
         std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         std::vector<std::int16_t> samples(bytes.size() / 2);
-        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+        if (!samples.empty()) {
+            std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+        }
         return samples;
     }
 
