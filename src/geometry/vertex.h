@@ -5,7 +5,8 @@
 
 class Matrix;
 
-// A mesh corner: a position with its own colour.
+// A mesh corner: a position with its own colour. Both bases have scale and divide, so callers name the one
+// they mean (static_cast<Color&>(vertex).divide(2)).
 class Vertex : public Vector, public Color {
   public:
     constexpr Vertex(double x, double y, double z, double r, double g, double b)
