@@ -92,30 +92,6 @@ TEST(Vector, StreamsFieldsOfWidthEight) {
     EXPECT_EQ(out.str(), "       1     -2.5 1.23457e+06");
 }
 
-TEST(Matrix, ConstructorsAndElements) {
-    Matrix m;
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(m.m[i], i % 5 == 0 ? 1 : 0) << i;
-    }
-    m.translation(1, 2, 3);
-    EXPECT_EQ(m.m[12], 1);
-    EXPECT_EQ(m.m[13], 2);
-    EXPECT_EQ(m.m[14], 3);
-    m.rotationX(0.5);
-    EXPECT_EQ(m.m[12], 0);
-    EXPECT_EQ(m.m[5], std::cos(0.5));
-    EXPECT_EQ(m.m[6], std::sin(0.5));
-    EXPECT_EQ(m.m[9], -std::sin(0.5));
-    m.rotationY(0.5);
-    EXPECT_EQ(m.m[2], -std::sin(0.5));
-    EXPECT_EQ(m.m[8], std::sin(0.5));
-    EXPECT_EQ(m.m[5], 1);
-    m.rotationZ(0.5);
-    EXPECT_EQ(m.m[1], std::sin(0.5));
-    EXPECT_EQ(m.m[4], -std::sin(0.5));
-    EXPECT_EQ(m.identity().m[0], 1);
-}
-
 TEST(Matrix, ColumnMajorProduct) {
     Matrix a, b;
     for (int i = 0; i < 16; ++i) {
