@@ -526,7 +526,9 @@ float textHeight(const Text* text, float scale) {
 }
 
 void drawText(Text* text, float x, float y, float scale) {
-    if (text == nullptr) {
+    // Without the program (the shaders did not build, or the overlay was terminated) the vertices would go
+    // through the fixed-function pipeline as stray quads.
+    if (text == nullptr || overlay.program == 0) {
         return;
     }
     if (text->dirty) {

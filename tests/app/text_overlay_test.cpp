@@ -261,6 +261,13 @@ TEST_F(TextOverlay, InitialisesOnceAndAgainAfterTerminate) {
     EXPECT_GT(count(readBack(), 255, 255, 255), 30);
 }
 
+TEST_F(TextOverlay, NothingIsDrawnWithoutTheProgram) {
+    ASSERT_TRUE(setText(text.get(), "abc"));
+    textTerminate();
+    draw(10, 20, 1);
+    EXPECT_EQ(count(readBack(), 255, 0, 0), viewWidth * viewHeight);
+}
+
 TEST_F(TextOverlay, ZeroSizedViewportKeepsTheLastProjection) {
     ASSERT_TRUE(setText(text.get(), "abc"));
     textViewport(0, 0);
