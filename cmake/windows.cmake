@@ -16,13 +16,19 @@ target_compile_options(glew_static PRIVATE -w)
 target_link_libraries(glew_static PUBLIC OpenGL::GL)
 add_library(GLEW::GLEW ALIAS glew_static)
 
-# Makes a target a GUI program carrying the icon and the four sound cues.
-function(studio_windows_program target)
-  set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+# Compiles the icon and the four sound cues into a target (resources/windows/studio.rc).
+function(studio_windows_resources target)
   set(script ${PROJECT_SOURCE_DIR}/resources/windows/studio.rc)
   target_sources(${target} PRIVATE ${script})
   # The script names its files relative to resources/.
+  file(GLOB cues ${PROJECT_SOURCE_DIR}/resources/*.wav)
   set_source_files_properties(${script} TARGET_DIRECTORY ${target} PROPERTIES
     INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/resources
-    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/windows/studio.ico;${PROJECT_SOURCE_DIR}/resources/alarm.wav;${PROJECT_SOURCE_DIR}/resources/bang.wav;${PROJECT_SOURCE_DIR}/resources/fire.wav;${PROJECT_SOURCE_DIR}/resources/life.wav")
+    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/windows/studio.ico;${cues}")
+endfunction()
+
+# Makes a target a GUI program (no console) carrying the program's resources.
+function(studio_windows_program target)
+  set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+  studio_windows_resources(${target})
 endfunction()

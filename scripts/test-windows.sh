@@ -21,6 +21,9 @@ echo "== test $build"
 # One wineserver for all the tests; it is stopped inside the display, before the display goes away.
 bash scripts/with-display.sh bash -c '
   wineserver -p
+  # The first program starts Wine'"'"'s background services, which keep the standard streams they inherit open:
+  # start them here, not under CTest, which waits for those streams to close.
+  wine cmd /c exit >/dev/null 2>&1 || true
   status=0
   ctest --test-dir "$1" --output-on-failure || status=$?
   wineserver -k
