@@ -1,12 +1,23 @@
 #include "platform/resources.h"
 #include "platform/sound.h"
+#include "platform/win32/native.h"
 
 #include <gtest/gtest.h>
 
+// The multimedia headers in the order they need each other, after windows.h.
+#include <mmsystem.h>
+
+#include <mmreg.h>
+
+#include <msacm.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -22,7 +33,83 @@ std::uint16_t field16(std::span<const std::byte> bytes, std::size_t at) {
     return value;
 }
 
+struct Chunks {
+    std::span<const std::byte> format;
+    std::span<const std::byte> data;
+};
+
+Chunks chunksOf(std::span<const std::byte> wave) {
+    Chunks chunks;
+    for (std::size_t at = 12; at + 8 <= wave.size();) {
+        std::uint32_t size = field32(wave, at + 4);
+        std::span<const std::byte> body =
+            wave.subspan(at + 8, std::min<std::size_t>(size, wave.size() - at - 8));
+        if (std::memcmp(wave.data() + at, "fmt ", 4) == 0) {
+            chunks.format = body;
+        } else if (std::memcmp(wave.data() + at, "data", 4) == 0) {
+            chunks.data = body;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return chunks;
+}
+
+// Converts MPEG Layer-3 data to 16-bit PCM with the system's own audio codec, as PlaySound does.
+std::vector<std::int16_t> decodeWithTheSystemCodec(const Chunks& chunks, WAVEFORMATEX& pcm) {
+    std::vector<std::byte> format(chunks.format.begin(), chunks.format.end());
+    auto* source = reinterpret_cast<WAVEFORMATEX*>(format.data());
+    pcm = {};
+    pcm.wFormatTag = WAVE_FORMAT_PCM;
+    if (acmFormatSuggest(nullptr, source, &pcm, sizeof pcm, ACM_FORMATSUGGESTF_WFORMATTAG) != 0) {
+        return {};
+    }
+    HACMSTREAM stream{};
+    if (acmStreamOpen(&stream, nullptr, source, &pcm, nullptr, 0, 0, ACM_STREAMOPENF_NONREALTIME) != 0) {
+        return {};
+    }
+    std::vector<std::byte> input(chunks.data.begin(), chunks.data.end());
+    DWORD outputSize = 0;
+    acmStreamSize(stream, static_cast<DWORD>(input.size()), &outputSize, ACM_STREAMSIZEF_SOURCE);
+    std::vector<std::int16_t> samples(outputSize / 2 + 32768);
+    ACMSTREAMHEADER header{};
+    header.cbStruct = sizeof header;
+    header.pbSrc = reinterpret_cast<LPBYTE>(input.data());
+    header.cbSrcLength = static_cast<DWORD>(input.size());
+    header.pbDst = reinterpret_cast<LPBYTE>(samples.data());
+    header.cbDstLength = static_cast<DWORD>(samples.size() * 2);
+    acmStreamPrepareHeader(stream, &header, 0);
+    MMRESULT converted = acmStreamConvert(stream, &header, ACM_STREAMCONVERTF_START | ACM_STREAMCONVERTF_END);
+    samples.resize(converted == 0 ? header.cbDstLengthUsed / 2 : 0);
+    acmStreamUnprepareHeader(stream, &header, 0);
+    acmStreamClose(stream, 0);
+    return samples;
+}
+
 }  // namespace
+
+TEST(Win32Sound, TheSystemCodecDecodesEveryCueForAsLongAsItsByteRateSays) {
+    for (const char* name : {"alarm", "bang", "fire", "life"}) {
+        SCOPED_TRACE(name);
+        Chunks chunks = chunksOf(platform::findResource(name));
+        ASSERT_GE(chunks.format.size(), sizeof(WAVEFORMATEX));
+        ASSERT_FALSE(chunks.data.empty());
+        WAVEFORMATEX pcm{};
+        std::vector<std::int16_t> samples = decodeWithTheSystemCodec(chunks, pcm);
+        ASSERT_FALSE(samples.empty());
+        EXPECT_EQ(pcm.nChannels, 1);
+        EXPECT_EQ(pcm.wBitsPerSample, 16);
+        int peak = 0;
+        for (std::int16_t sample : samples) {
+            peak = std::max(peak, std::abs(static_cast<int>(sample)));
+        }
+        EXPECT_GT(peak, 4000);
+        // The length soundPlaying() reports is the data size over the average byte rate; one MPEG frame of
+        // 1152 samples either way is the codec's own padding.
+        double decodedSeconds = static_cast<double>(samples.size()) / pcm.nSamplesPerSec;
+        double byteRateSeconds = static_cast<double>(chunks.data.size()) / field32(chunks.format, 8);
+        EXPECT_NEAR(decodedSeconds, byteRateSeconds, 1152.0 / pcm.nSamplesPerSec);
+    }
+}
 
 TEST(Win32Sound, EveryCueIsAMonoMpegLayer3WaveResourceWithAByteRate) {
     for (const char* name : {"alarm", "bang", "fire", "life"}) {
