@@ -421,6 +421,10 @@ bool textInit() {
     if (overlay.initialised) {
         return true;
     }
+    // Older contexts lack the entry points; the scene then goes on without status text.
+    if (!GLEW_VERSION_3_3) {
+        return false;
+    }
     if (!buildProgram() || !buildFont()) {
         return false;
     }
@@ -441,6 +445,9 @@ void textTerminate() {
 }
 
 std::unique_ptr<Text> createText() {
+    if (glGenVertexArrays == nullptr || glGenBuffers == nullptr) {
+        return nullptr;
+    }
     auto text = std::make_unique<Text>();
     glGenVertexArrays(1, &text->vertexArray);
     glGenBuffers(1, &text->vertexBuffer);
@@ -497,18 +504,26 @@ void textViewport(std::uint32_t width, std::uint32_t height) {
     overlay.projection[15] = 1.0f;
 }
 
+// Without a program (no GL 3.3, or shaders that did not build) the overlay leaves GL alone.
 void beginText() {
+    if (overlay.program == 0) {
+        return;
+    }
     glUseProgram(overlay.program);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, overlay.fontTexture);
 }
 
 void endText() {
-    glUseProgram(0);
+    if (overlay.program != 0) {
+        glUseProgram(0);
+    }
 }
 
 void setTextColor(float r, float g, float b, float a) {
-    glUniform4f(overlay.color, r, g, b, a);
+    if (overlay.program != 0) {
+        glUniform4f(overlay.color, r, g, b, a);
+    }
 }
 
 float textWidth(const Text* text, float scale) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,15 @@ void keepGlDriverLoaded() {
         },
         nullptr);
 }
+
+// Mesa makes the contexts of a process no newer than this version while it is set.
+class ScopedVersionOverride {
+  public:
+    explicit ScopedVersionOverride(const char* version) { ::setenv("MESA_GL_VERSION_OVERRIDE", version, 1); }
+    ~ScopedVersionOverride() { ::unsetenv("MESA_GL_VERSION_OVERRIDE"); }
+    ScopedVersionOverride(const ScopedVersionOverride&) = delete;
+    ScopedVersionOverride& operator=(const ScopedVersionOverride&) = delete;
+};
 
 class TextOverlay : public ::testing::Test {
   protected:
@@ -277,6 +287,37 @@ TEST_F(TextOverlay, ZeroSizedViewportKeepsTheLastProjection) {
     EXPECT_LE(white.right, 36);
     EXPECT_GE(white.top, 20);
     EXPECT_LE(white.bottom, 36);
+}
+
+// A context older than 3.3 has no shader entry points: the overlay reports failure and draws nothing.
+TEST(TextOverlayWithoutShaders, LeavesOldContextsAlone) {
+    ScopedVersionOverride version("2.1");
+    TestGlContext context(viewWidth, viewHeight);
+    ASSERT_EQ(glewInit(), GLEW_OK);
+    if (GLEW_VERSION_3_3) {
+        GTEST_SKIP() << "the driver did not take the version override (a context was made earlier)";
+    }
+    keepGlDriverLoaded();
+    EXPECT_FALSE(textInit());
+    // Vertex arrays may still come from an extension; the text then has its buffers but nothing draws it.
+    std::unique_ptr<Text> created = createText();
+    Text plain;
+    Text* text = created ? created.get() : &plain;
+    ASSERT_TRUE(setText(text, "abc"));
+    glClearColor(1, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    beginText();
+    setTextColor(1, 1, 1, 1);
+    drawTextAligned(text, 10, 20, 1, 0, 0);
+    endText();
+    textTerminate();
+    std::vector<std::uint8_t> rgba(viewWidth * viewHeight * 4);
+    glReadPixels(0, 0, viewWidth, viewHeight, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    for (std::size_t i = 0; i < rgba.size(); i += 4) {
+        ASSERT_EQ(rgba[i + 1], 0) << i / 4;
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    deleteText(std::move(created));
 }
 
 }  // namespace
