@@ -18,7 +18,11 @@ enable_deb_src() {
   local deb822=(/etc/apt/sources.list.d/*.sources)
   shopt -u nullglob
   if [ ${#deb822[@]} -gt 0 ]; then
-    sed -e 's/^Types:.*$/Types: deb-src/' "${deb822[@]}" | grep -v "^#" | $sudo tee "$list.sources" >/dev/null
+    # A blank line after each file keeps the stanzas of different files apart.
+    for file in "${deb822[@]}"; do
+      sed -e 's/^Types:.*$/Types: deb-src/' -e '/^#/d' "$file"
+      echo
+    done | $sudo tee "$list.sources" >/dev/null
   fi
   if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list; then
     grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' | $sudo tee "$list.list" >/dev/null
