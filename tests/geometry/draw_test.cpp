@@ -1,9 +1,6 @@
-#include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <link.h>
 
 #include <cmath>
-#include <string_view>
 
 #include "geometry/dot_mesh.h"
 #include "geometry/line_mesh.h"
@@ -15,25 +12,11 @@ namespace {
 
 constexpr float colourTolerance = 1.0f / 255;
 
-// The GL driver keeps allocations in globals that only look leaked once closing the display unloads it.
-void keepGlDriverLoaded() {
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, std::size_t, void*) {
-            std::string_view name = info->dlpi_name != nullptr ? info->dlpi_name : "";
-            if (name.find("_dri.so") != std::string_view::npos) {
-                dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-            }
-            return 0;
-        },
-        nullptr);
-}
-
 class MeshDrawing : public ::testing::Test {
   protected:
     TestGlContext context{64, 64};
 
     void SetUp() override {
-        keepGlDriverLoaded();
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glMatrixMode(GL_MODELVIEW);
