@@ -33,7 +33,8 @@ bool registerClass(const std::string& className, WindowProcedure procedure);
 Rect desktopRect();
 
 // A top-level window. It can be destroyed by a message (the default handling of Close) while its owner
-// still holds it; every operation on a destroyed window does nothing.
+// still holds it; every operation on a destroyed window does nothing. A destroyed window disappears at
+// once, but the backend may keep what a GL context needs to stay current until the owner lets go.
 class Window {
   public:
     // Creates a hidden window of a registered class at a default place and sends it Create before
@@ -44,10 +45,10 @@ class Window {
     Window& operator=(const Window&) = delete;
 
     WindowId id() const { return id_; }
-    bool alive() const { return native_ != nullptr; }
+    bool alive() const { return alive_; }
     WindowProcedure procedure() const { return procedure_; }
-    // The backend's own handle, for the other parts of the backend.
-    void* native() const { return native_; }
+    // The backend's own handle, for the other parts of the backend; nullptr once destroyed.
+    void* native() const { return alive_ ? native_ : nullptr; }
 
     // Places the window (rect in screen coordinates, its size the client size). A changed client size is
     // sent as a Size message before this returns.
@@ -69,6 +70,7 @@ class Window {
     void reportSize(std::uint32_t width, std::uint32_t height, bool send);
 
     void* native_;
+    bool alive_ = true;
     WindowId id_;
     WindowProcedure procedure_;
     bool destroying_ = false;

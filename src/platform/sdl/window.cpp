@@ -109,6 +109,8 @@ Window::Window(void* native, WindowId id, WindowProcedure procedure)
 
 Window::~Window() {
     destroy();
+    SDL_DestroyWindow(static_cast<SDL_Window*>(native_));
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 void Window::move(const Rect& rect) {
@@ -157,9 +159,10 @@ void Window::destroy() {
     sdl::releaseJoystickOf(id_);
     sdl::discardMessages(id_);
     windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
-    SDL_DestroyWindow(sdl::nativeOf(*this));
-    native_ = nullptr;
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    // The native window only goes out of sight: a GL context made on it stays current until its owner
+    // releases the context and then this object, as after a window is destroyed on Windows.
+    SDL_HideWindow(sdl::nativeOf(*this));
+    alive_ = false;
 }
 
 void Window::reportSize(std::uint32_t width, std::uint32_t height, bool send) {
