@@ -54,6 +54,7 @@ LRESULT CALLBACK NativeEvents::windowProcedure(HWND hwnd, UINT message, WPARAM w
     }
     if (message == WM_NCDESTROY) {
         windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+        window->alive_ = false;
         window->native_ = nullptr;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -114,6 +115,10 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
         CreateWindowExA(0, className.c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance(), nullptr);
     creating = nullptr;
+    if (window->native_ == nullptr) {
+        // Windows never sent it a message: there is no window to destroy.
+        window->alive_ = false;
+    }
     win32::rethrowKeptException();
     if (hwnd == nullptr || !window->alive()) {
         return nullptr;
