@@ -25,7 +25,5 @@ run_suite() {
 
 export SDL_AUDIODRIVER=dummy
 run_suite build-tests
-# Leaks inside system libraries are listed in tests/lsan.supp; the program's own are never suppressed.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
   run_suite build-sanitize -DSTUDIO_SANITIZE=ON -DSTUDIO_BENCHMARKS=OFF
