@@ -1,22 +1,17 @@
-#include "app/graphics.h"
-
 #include <iostream>
 #include <memory>
 #include <stdexcept>
 
+#include "studio/studio.h"
+
 namespace {
 
-// The scene the program shows until the model viewer takes its place: an empty black world.
-class EmptyScene : public Graphics {
-  public:
-    EmptyScene() : Graphics("Studio 3D model viewer", 13, Black) {}
-    Input& input(int, bool) override { return *this; }
-};
-
+// The program has no arguments, no configuration and no saved state: it shows the model viewer until
+// its window closes. A fatal start-up failure is reported as one line on standard error.
 int body() {
     try {
         // Destroyed on the way out of a failing loop too, so the window and context are always released.
-        auto scene = std::make_unique<EmptyScene>();
+        auto scene = std::make_unique<Studio>();
         scene->run();
     } catch (std::runtime_error& error) {
         std::cerr << error.what() << std::endl;

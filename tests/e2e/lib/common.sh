@@ -25,17 +25,17 @@ wait_window() {
   echo "$id"
 }
 
-# wait_exit SECONDS: waits for the program to end; prints its exit status.
+# wait_exit SECONDS: waits for the program to end and sets exit_status (not in a subshell: only this
+# shell can wait for its child).
 wait_exit() {
   local deadline=$((SECONDS + $1))
   while kill -0 "$e2e_pid" 2>/dev/null; do
     [ $SECONDS -lt "$deadline" ] || fail "the program did not end within $1 s"
     sleep 0.1
   done
-  local status=0
-  wait "$e2e_pid" || status=$?
+  exit_status=0
+  wait "$e2e_pid" || exit_status=$?
   e2e_pid=""
-  echo "$status"
 }
 
 # screenshot WINDOW FILE
