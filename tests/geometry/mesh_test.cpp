@@ -13,7 +13,7 @@
 #include "geometry/grid_mesh.h"
 #include "geometry/line_mesh.h"
 #include "geometry/rect_mesh.h"
-#include "mesh_inspection.h"
+#include "mesh_checks.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "geometry/ring_mesh.h"
 #include "geometry/sphere_mesh.h"
 #include "geometry/triangle_mesh.h"
-#include "mesh_inspection.h"
+#include "mesh_checks.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "geometry/line.h"
 #include "geometry/matrix.h"
 #include "geometry/plane.h"
-#include "mesh_inspection.h"
+#include "mesh_checks.h"
 
 namespace {
 
