@@ -18,16 +18,20 @@ class DeviceContext {
   public:
     // nullptr when the window has been destroyed.
     static std::unique_ptr<DeviceContext> get(Window& window);
+    ~DeviceContext();
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
     void setPixelFormat(const PixelFormat& format);
     void swapBuffers();
     Window& window() const { return window_; }
+    // The backend's own handle, for the other parts of the backend.
+    void* native() const { return native_; }
 
   private:
     explicit DeviceContext(Window& window) : window_(window) {}
     Window& window_;
+    void* native_ = nullptr;
 };
 
 // An OpenGL context with no profile request: the compatibility context that immediate mode needs.

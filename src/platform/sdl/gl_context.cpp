@@ -23,6 +23,8 @@ std::unique_ptr<DeviceContext> DeviceContext::get(Window& window) {
     return window.alive() ? std::unique_ptr<DeviceContext>(new DeviceContext(window)) : nullptr;
 }
 
+DeviceContext::~DeviceContext() = default;
+
 void DeviceContext::setPixelFormat(const PixelFormat& format) {
     sdl::applyPixelFormat(format);
 }
