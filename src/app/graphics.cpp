@@ -3,6 +3,7 @@
 #include "app/graphics.h"
 
 #include "app/message_loop.h"
+#include "app/text_overlay.h"
 #include "app/window_placement.h"
 #include "app/window_procedure.h"
 #include "platform/cursor.h"
@@ -30,6 +31,8 @@ std::unique_ptr<platform::Window> window;
 std::unique_ptr<platform::DeviceContext> deviceContext;
 std::unique_ptr<platform::GlContext> glContext;
 int polygonMode = 0;
+// The status text drawn over every frame.
+std::unique_ptr<Text> overlayText;
 
 void initGlew() {
     GLenum result = glewInit();
@@ -39,6 +42,12 @@ void initGlew() {
     if (result != GLEW_OK && !loadedWithoutGlx) {
         throw std::runtime_error("can't init GLEW");
     }
+}
+
+// Releases the overlay while its context is still current.
+void releaseOverlay() {
+    deleteText(std::move(overlayText));
+    textTerminate();
 }
 
 // Releases the window system's part in the reverse order of its making.
@@ -106,7 +115,11 @@ Graphics::Graphics(std::string_view title, double size, const Color& background)
         glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         cyclePolygonMode();
+        // Without its shaders the overlay shows no status text; the scene goes on.
+        textInit();
+        overlayText = createText();
     } catch (...) {
+        releaseOverlay();
         releaseWindow();
         current = nullptr;
         throw;
@@ -114,6 +127,7 @@ Graphics::Graphics(std::string_view title, double size, const Color& background)
 }
 
 Graphics::~Graphics() {
+    releaseOverlay();
     releaseWindow();
     current = nullptr;
 }
@@ -141,6 +155,13 @@ void Graphics::run() {
 void Graphics::present() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     current->draw();
+    beginText();
+    setTextColor(static_cast<float>(textColor.r), static_cast<float>(textColor.g),
+                 static_cast<float>(textColor.b), 1.0f);
+    // Centred near the bottom; one line is 17 / 175 of the window's height.
+    drawTextAligned(overlayText.get(), static_cast<float>(halfWidth), static_cast<float>(0.925 * height),
+                    static_cast<float>(height) / 175.0f, 1, 1);
+    endText();
     glFlush();
     deviceContext->swapBuffers();
 }
@@ -160,6 +181,7 @@ void Graphics::resize(std::uint32_t newWidth, std::uint32_t newHeight) {
                        graphics().nearPlane, 3 * graphics().size);
         glMatrixMode(GL_MODELVIEW);
     }
+    textViewport(width, height);
 }
 
 void Graphics::lookAt(const Vector& eye, const Vector& target, const Vector& up) {
@@ -188,6 +210,7 @@ void Graphics::setStatus(std::optional<std::string_view> text) {
         shown.append(" ").append(*text);
     }
     window->setCaption(shown);
+    setText(overlayText.get(), text ? std::string(*text).c_str() : nullptr);
     centreCursor();
 }
 

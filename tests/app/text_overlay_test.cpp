@@ -1,13 +1,10 @@
 #include <GL/glew.h>
-#include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <link.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "app/text_overlay.h"
@@ -30,20 +27,6 @@ struct Box {
     bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
-// Mesa's llvmpipe keeps what it builds for a shader draw in globals it never frees. They stay reachable while
-// the driver is loaded, but show up as leaks once closing the display unloads it, so the driver stays loaded.
-void keepGlDriverLoaded() {
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, std::size_t, void*) {
-            std::string_view name = info->dlpi_name != nullptr ? info->dlpi_name : "";
-            if (name.find("_dri.so") != std::string_view::npos) {
-                dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-            }
-            return 0;
-        },
-        nullptr);
-}
-
 // Mesa makes the contexts of a process no newer than this version while it is set.
 class ScopedVersionOverride {
   public:
@@ -57,7 +40,6 @@ class TextOverlay : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(glewInit(), GLEW_OK);
-        keepGlDriverLoaded();
         ASSERT_TRUE(textInit());
         textViewport(viewWidth, viewHeight);
         text = createText();
@@ -297,7 +279,6 @@ TEST(TextOverlayWithoutShaders, LeavesOldContextsAlone) {
     if (GLEW_VERSION_3_3) {
         GTEST_SKIP() << "the driver did not take the version override (a context was made earlier)";
     }
-    keepGlDriverLoaded();
     EXPECT_FALSE(textInit());
     // Vertex arrays may still come from an extension; the text then has its buffers but nothing draws it.
     std::unique_ptr<Text> created = createText();
