@@ -8,8 +8,7 @@ start_program "$1"
 id=$(wait_window '^Studio 3D model viewer')
 timeout 5 xdotool windowactivate --sync "$id" || true
 timeout 5 xdotool key alt+F4 || true
-wait_exit 20 >"$e2e_tmp/status"  # not in a subshell: only this shell can wait for the program
-status=$(cat "$e2e_tmp/status")
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit 20
+[ "$exit_status" = 0 ] || fail "exit status $exit_status"
 [ ! -s "$e2e_tmp/stderr" ] || fail "standard error: $(cat "$e2e_tmp/stderr")"
 echo "PASS"

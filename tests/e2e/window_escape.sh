@@ -21,8 +21,7 @@ width=$(xwininfo -id "$id" | sed -n 's/^ *Width: //p')
 [ "$width" -gt 1000 ] || fail "maximised window is only $width pixels wide"
 
 timeout 5 xdotool key --window "$id" Escape 2>/dev/null || true  # the key-up may find the window gone
-wait_exit 20 >"$e2e_tmp/status"  # not in a subshell: only this shell can wait for the program
-status=$(cat "$e2e_tmp/status")
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit 20
+[ "$exit_status" = 0 ] || fail "exit status $exit_status"
 [ ! -s "$e2e_tmp/stderr" ] || fail "standard error: $(cat "$e2e_tmp/stderr")"
 echo "PASS"

@@ -1,5 +1,6 @@
-"""Prints pixel statistics of a screenshot: total, lit, magenta and cyan counts, over the whole image and
-over its central half (the middle 50% in each direction), as key=value pairs."""
+"""Prints pixel statistics of a screenshot, reduced to a quarter of its size in each direction: total, lit,
+magenta and cyan counts, over the whole image and over its central half (the middle 50% in each
+direction), as key=value pairs."""
 import sys
 
 from PIL import Image
@@ -25,7 +26,8 @@ def stats(image, box):
 
 
 def main():
-    image = Image.open(sys.argv[1]).convert("RGB")
+    # A quarter of the resolution in each direction is plenty for counting, and sixteen times faster.
+    image = Image.open(sys.argv[1]).convert("RGB").reduce(4)
     w, h = image.size
     whole = stats(image, (0, 0, w, h))
     centre = stats(image, (w // 4, h // 4, w - w // 4, h - h // 4))
