@@ -85,13 +85,16 @@ Clock::duration playingTime(std::span<const std::byte> wave) {
 }  // namespace
 
 void playWave(std::span<const std::byte> wave) {
-    stopSound();
     if (wave.empty()) {
+        stopSound();
         return;
     }
+    // PlaySoundA stops whatever was playing before it starts.
     if (std::optional<std::string> name = resourceNameOf(wave)) {
         PlaySoundA(name->c_str(), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC);
     } else {
+        // The copy may still be playing: stop it before it is replaced.
+        PlaySoundA(nullptr, nullptr, 0);
         playingCopy.assign(wave.begin(), wave.end());
         PlaySoundA(reinterpret_cast<LPCSTR>(playingCopy.data()), nullptr, SND_MEMORY | SND_ASYNC);
     }
