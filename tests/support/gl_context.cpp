@@ -41,7 +41,7 @@ std::vector<FeedbackPrimitive> parseFeedback(const std::vector<GLfloat>& buffer,
     std::vector<FeedbackPrimitive> primitives;
     GLint i = 0;
     auto vertex = [&] {
-        FeedbackVertex v{buffer[i], buffer[i + 1], buffer[i + 2], buffer[i + 3],
+        FeedbackVertex v{buffer[i],     buffer[i + 1], buffer[i + 2], buffer[i + 3],
                          buffer[i + 4], buffer[i + 5], buffer[i + 6]};
         i += 7;
         return v;

@@ -7,7 +7,7 @@
 // A hidden window with a current compatibility GL context, for tests that draw.
 // Needs a display (the test command runs under Xvfb).
 class TestGlContext {
-public:
+  public:
     TestGlContext(int width = 64, int height = 64);
     ~TestGlContext();
     TestGlContext(const TestGlContext&) = delete;
@@ -16,7 +16,7 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-private:
+  private:
     struct SDL_Window* window_ = nullptr;
     void* context_ = nullptr;
     int width_;
