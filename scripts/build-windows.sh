@@ -3,7 +3,7 @@
 # Usage: scripts/build-windows.sh [build folder, default build-windows] [extra cmake --build arguments...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --windows
 build=$(realpath -m "${1:-build-windows}")
 [ $# -gt 0 ] && shift
 

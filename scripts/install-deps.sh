@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need, when any is missing.
+# With --windows, also what the Windows cross-build and its runs under Wine need.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,9 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth openbox xdotool x11-utils imagemagick python3-pil
 )
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

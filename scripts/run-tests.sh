@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: in a plain build and in an
-# AddressSanitizer + UndefinedBehaviorSanitizer build. Tests run inside their own virtual display.
+# AddressSanitizer + UndefinedBehaviorSanitizer build; then cross-builds the Windows program and runs its
+# tests under Wine. Tests run inside their own virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --windows
 
 jobs=$(nproc)
 werror=OFF
@@ -27,3 +28,6 @@ export SDL_AUDIODRIVER=dummy
 run_suite build-tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build-sanitize -DSTUDIO_SANITIZE=ON -DSTUDIO_BENCHMARKS=OFF
+
+echo "== windows: mingw-w64 cross-build, tests under Wine"
+bash scripts/test-windows.sh build-windows
