@@ -1,70 +1,24 @@
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "app/sound.h"
 #include "platform/sound.h"
+#include "support/disk_audio.h"
 
-// The cues played through SDL's disk audio driver, which writes what the device plays (48 kHz mono signed
-// 16-bit) to a file in real time.
+// The cues as the audio device plays them.
 
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr long deviceRate = 48000;
-
-class SoundCues : public ::testing::Test {
+class SoundCues : public DiskAudioTest {
   protected:
-    void SetUp() override {
-        platform::closeSound();
-        file_ = std::filesystem::temp_directory_path() /
-                ("sound_cues_" + std::to_string(::getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw");
-        std::filesystem::remove(file_);
-        saveAndSet("SDL_AUDIODRIVER", "disk", driver_);
-        saveAndSet("SDL_DISKAUDIOFILE", file_.string(), output_);
-    }
-    void TearDown() override {
-        platform::closeSound();
-        std::filesystem::remove(file_);
-        restore("SDL_AUDIODRIVER", driver_);
-        restore("SDL_DISKAUDIOFILE", output_);
-    }
-
-    // Closes the device, which completes the file, and returns what was played.
-    std::vector<std::int16_t> closeAndRead() {
-        platform::closeSound();
-        std::ifstream in(file_, std::ios::binary);
-        std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        std::vector<std::int16_t> samples(bytes.size() / 2);
-        if (!samples.empty()) {
-            std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
-        }
-        return samples;
-    }
-
-    void waitUntilPlayedOut() {
-        auto deadline = std::chrono::steady_clock::now() + 5s;
-        while (platform::soundPlaying() && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(10ms);
-        }
-        ASSERT_FALSE(platform::soundPlaying());
-    }
-
     // Samples from the first audible one to the last.
     static long audibleSpan(const std::vector<std::int16_t>& samples) {
         auto loud = [](std::int16_t s) { return std::abs(s) > 300; };
@@ -80,25 +34,6 @@ class SoundCues : public ::testing::Test {
         return std::count_if(samples.begin(), samples.end(),
                              [](std::int16_t s) { return std::abs(s) > 300; });
     }
-
-  private:
-    static void saveAndSet(const char* name, const std::string& value, std::optional<std::string>& saved) {
-        if (const char* old = std::getenv(name)) {
-            saved = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    static void restore(const char* name, const std::optional<std::string>& saved) {
-        if (saved) {
-            ::setenv(name, saved->c_str(), 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-
-    std::filesystem::path file_;
-    std::optional<std::string> driver_;
-    std::optional<std::string> output_;
 };
 
 }  // namespace

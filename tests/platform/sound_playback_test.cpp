@@ -1,30 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/sound.h"
+#include "support/disk_audio.h"
 
-// Playback through SDL's disk audio driver, which writes what the device plays to a file in real time.
 // The device plays 48 kHz mono signed 16-bit, so a 48 kHz mono sound reaches the file sample for sample.
 
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr int deviceRate = 48000;
 
 std::vector<std::byte> constantWave(std::int16_t value, int frames) {
     std::vector<std::byte> out;
@@ -46,8 +36,8 @@ std::vector<std::byte> constantWave(std::int16_t value, int frames) {
     put(16, 4);
     put(1, 2);  // PCM
     put(1, 2);
-    put(deviceRate, 4);
-    put(deviceRate * 2, 4);
+    put(DiskAudioTest::deviceRate, 4);
+    put(DiskAudioTest::deviceRate * 2, 4);
     put(2, 2);
     put(16, 2);
     id("data");
@@ -58,67 +48,12 @@ std::vector<std::byte> constantWave(std::int16_t value, int frames) {
     return out;
 }
 
-// Sets an environment variable for the life of a test, then puts back what was there.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-class DiskAudio : public ::testing::Test {
+class DiskAudio : public DiskAudioTest {
   protected:
-    void SetUp() override {
-        platform::closeSound();
-        file_ = std::filesystem::temp_directory_path() /
-                ("sound_playback_" + std::to_string(::getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw");
-        std::filesystem::remove(file_);
-        driver_.emplace("SDL_AUDIODRIVER", "disk");
-        output_.emplace("SDL_DISKAUDIOFILE", file_.string());
-    }
-    void TearDown() override {
-        platform::closeSound();
-        std::filesystem::remove(file_);
-        output_.reset();
-        driver_.reset();
-    }
-
     // Waits until the queue has been played out, then closes the device so that the file is complete.
     std::vector<std::int16_t> playedAfterQueueEmpties() {
-        auto deadline = std::chrono::steady_clock::now() + 5s;
-        while (platform::soundPlaying() && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(10ms);
-        }
-        EXPECT_FALSE(platform::soundPlaying());
+        waitUntilPlayedOut();
         return closeAndRead();
-    }
-
-    std::vector<std::int16_t> closeAndRead() {
-        platform::closeSound();
-        std::ifstream in(file_, std::ios::binary);
-        std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        std::vector<std::int16_t> samples(bytes.size() / 2);
-        if (!samples.empty()) {
-            std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
-        }
-        return samples;
     }
 
     static long countOf(const std::vector<std::int16_t>& samples, std::int16_t value) {
@@ -128,11 +63,6 @@ class DiskAudio : public ::testing::Test {
     static bool silent(const std::vector<std::int16_t>& samples) {
         return countOf(samples, 0) == std::ssize(samples);
     }
-
-  private:
-    std::filesystem::path file_;
-    std::optional<ScopedEnvironment> driver_;
-    std::optional<ScopedEnvironment> output_;
 };
 
 constexpr std::int16_t first = 1000;
