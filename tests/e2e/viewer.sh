@@ -36,8 +36,7 @@ lines=$(stat "$e2e_tmp/lines.png" lit)
 echo "wireframe: lit $near -> $lines"
 [ "$lines" -lt $((near / 2)) ] || fail "W W did not turn the van to lines ($near -> $lines lit)"
 
-xdotool key --window "$win" Escape || true
-wait_exit 10
+press_until_exit "$win" Escape
 [ "$exit_status" = 0 ] || fail "exit status $exit_status"
 [ ! -s "$e2e_tmp/stderr" ] || fail "standard error: $(cat "$e2e_tmp/stderr")"
 echo "PASS"

@@ -20,8 +20,7 @@ done
 width=$(xwininfo -id "$id" | sed -n 's/^ *Width: //p')
 [ "$width" -gt 1000 ] || fail "maximised window is only $width pixels wide"
 
-timeout 5 xdotool key --window "$id" Escape 2>/dev/null || true  # the key-up may find the window gone
-wait_exit 20
+press_until_exit "$id" Escape
 [ "$exit_status" = 0 ] || fail "exit status $exit_status"
 [ ! -s "$e2e_tmp/stderr" ] || fail "standard error: $(cat "$e2e_tmp/stderr")"
 echo "PASS"
