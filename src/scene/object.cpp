@@ -205,6 +205,10 @@ const Vector& Object::sideAxis() const {
 }
 
 void Object::face(const Vector& direction) {
+    // A vertical or zero direction has no heading: the object keeps the one it has.
+    if (direction.x == 0 && direction.z == 0) {
+        return;
+    }
     Vector& forward = forwardAxis();
     forward.set(direction.x, 0, direction.z);
     forward.normalize();

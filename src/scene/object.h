@@ -64,7 +64,8 @@ class Object {
     // The third column of the placement.
     Vector& forwardAxis();
     const Vector& forwardAxis() const;
-    // Turns the object, level, to face a horizontal direction.
+    // Turns the object, level, to face a horizontal direction; with none (vertical or zero) it keeps its
+    // heading.
     void face(const Vector& direction);
     void faceTowards(const Vector& point);
     // Whether p lies on or in front of the plane through the position across the forward axis.

@@ -398,10 +398,15 @@ TEST_F(ObjectTest, FacesALevelDirectionWithALevelHeading) {
     expectVector(Vector(m[0], m[1], m[2]), 1, 0, 0);
 }
 
-TEST_F(ObjectTest, FacingStraightUpLeavesAZeroHeading) {
+TEST_F(ObjectTest, FacingStraightUpOrNowhereKeepsTheLastHeading) {
     TestBox box = makeBox();
-    box.face(Vector(0, 1, 0));
-    expectVector(box.forwardAxis(), 0, 0, 0);
+    box.face(Vector(0, 0, -2));
+    for (const Vector& direction : {Vector(0, 1, 0), Vector(0, 0, 0)}) {
+        box.face(direction);
+        expectVector(box.forwardAxis(), 0, 0, -1);
+        const double* m = box.placement().m;
+        expectVector(Vector(m[0], m[1], m[2]), -1, 0, 0);
+    }
 }
 
 TEST_F(ObjectTest, TellsWhatLiesAheadAndAtTheSide) {
