@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "app/graphics.h"
+
+// The body of every program: builds its one scene, runs the window's message loop until the window has
+// closed, and destroys the scene. A fatal start-up failure is reported as one line on standard error.
+// Returns the program's exit status.
+int runProgram(const std::function<std::unique_ptr<Graphics>()>& makeScene);
