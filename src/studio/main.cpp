@@ -1,7 +1,17 @@
+#include <iostream>
+
 #include "app/program.h"
+#include "studio/command_line.h"
 #include "studio/studio.h"
 
-// The model viewer: no configuration and no saved state; it shows the model until its window closes.
-int main() {
-    return runProgram([] { return std::make_unique<Studio>(); });
+// The model viewer: the command line may name the model to show; there is no configuration and no saved
+// state. It shows the model until its window closes.
+int main(int argc, char* argv[]) {
+    const ViewerModel* model =
+        chooseModel(std::span<const char* const>(argv, argc).subspan(argc > 0 ? 1 : 0));
+    if (model == nullptr) {
+        std::cerr << usage() << std::endl;
+        return 2;
+    }
+    return runProgram([model] { return std::make_unique<Studio>(*model); });
 }

@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "geometry/color.h"
-#include "models/raf.h"
+#include "scene/mesh_object.h"
 
 namespace {
 
@@ -13,13 +13,15 @@ constexpr int stepLimit = 5;
 
 }  // namespace
 
-Studio::Studio()
+Studio::Studio(const ViewerModel& shown)
     : Logic("Studio 3D model viewer", 13, Black),
       direction_(AxisZ),
       zoom_(1),
       elevation_(0),
       model_(nullptr) {
-    model_ = new RAF(Magenta, 1.0);
+    model_ = shown.make();
+    // Standing on the ground from the start: a fixed model, such as a tree, would never fall there.
+    model_->place(0, 0);
     model_->setActive(true);
 }
 
@@ -55,8 +57,12 @@ Input& Studio::input(int control, bool pressed) {
     return *this;
 }
 
+double Studio::framedSize() const {
+    return std::max(model_->radius(), model_->halfHeight());
+}
+
 Vector Studio::eye() const {
-    const double r = model_->radius();
+    const double r = framedSize();
     const double distance = (zoom_ * 0.5 + 1) * r + nearPlane;
     Vector eye(direction_.x, elevation_, direction_.z);
     eye.normalize().scale(distance);

@@ -2,25 +2,30 @@
 
 #include "app/logic.h"
 #include "geometry/vector.h"
+#include "studio/viewer_models.h"
 
-class RAF;
+class MeshObject;
 
-// The model viewer: one van standing in the scene, and a camera that orbits it in 15 degree steps, rises
-// and falls in steps, and moves nearer or farther in steps, driven by the control codes.
+// The model viewer: one model (the van unless another is asked for) standing in the scene, and a camera
+// that orbits it in 15 degree steps, rises and falls in steps, and moves nearer or farther in steps, driven
+// by the control codes. The camera's distance follows the model's size.
 class Studio : public Logic {
   public:
-    Studio();
+    // shown must be available (its make is set).
+    explicit Studio(const ViewerModel& shown = viewerModels().front());
 
     Input& input(int control, bool pressed) override;
     void draw() override;
 
     // Where the camera stands for the model's current size and position.
     Vector eye() const;
+    // The size the camera keeps in view: the model's radius, or its half height for a tall one.
+    double framedSize() const;
 
     const Vector& direction() const { return direction_; }
     int zoom() const { return zoom_; }
     int elevation() const { return elevation_; }
-    RAF* model() const { return model_; }
+    MeshObject* model() const { return model_; }
 
   private:
     // Horizontal direction from the model to the camera, of length 1.
@@ -30,5 +35,5 @@ class Studio : public Logic {
     // Height step, -5 to 5.
     int elevation_;
     // Registered in the scene, which deletes it.
-    RAF* model_;
+    MeshObject* model_;
 };

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "models/raf.h"
@@ -104,6 +105,31 @@ TEST_F(StudioTest, DrawingPutsTheVanStraightAheadOfTheCamera) {
                       m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
                       m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]);
     expectNear(seen, Vector(0, 0, -(1.5 * r + 0.1)), 1e-6);
+}
+
+TEST(StudioModels, EachModelStandsOnTheGroundFramedByTheCamera) {
+    for (const ViewerModel& shown : viewerModels()) {
+        if (shown.make == nullptr) {
+            continue;
+        }
+        SCOPED_TRACE(shown.name);
+        Studio studio(shown);
+        const MeshObject& model = *studio.model();
+        EXPECT_TRUE(model.isActive());
+        EXPECT_DOUBLE_EQ(model.position().y, model.halfHeight());
+        // The larger of the radius and the half height, so that a tall tree is seen whole.
+        const double size = std::max(model.radius(), model.halfHeight());
+        expectNear(studio.eye(), Vector(0, model.position().y, 1.5 * size + 0.1));
+        studio.update(0.02);
+        EXPECT_DOUBLE_EQ(model.position().y, model.halfHeight());
+    }
+}
+
+TEST(StudioModels, TheDefaultIsTheVanFramedByItsRadius) {
+    Studio studio;
+    const auto* van = dynamic_cast<const RAF*>(studio.model());
+    ASSERT_NE(van, nullptr);
+    EXPECT_EQ(studio.framedSize(), van->radius());
 }
 
 TEST_F(StudioTest, InputReturnsTheViewer) {

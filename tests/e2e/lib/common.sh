@@ -27,9 +27,9 @@ fail() {
   exit 1
 }
 
-# start_program EXE: runs it in the background with stdout and stderr captured.
+# start_program EXE [ARGUMENT...]: runs it in the background with stdout and stderr captured.
 start_program() {
-  SDL_AUDIODRIVER=dummy "$1" >"$e2e_tmp/stdout" 2>"$e2e_tmp/stderr" &
+  SDL_AUDIODRIVER=dummy "$@" >"$e2e_tmp/stdout" 2>"$e2e_tmp/stderr" &
   e2e_pid=$!
 }
 

@@ -1,5 +1,5 @@
 """Prints pixel statistics of a screenshot, reduced to a quarter of its size in each direction: total, lit,
-magenta and cyan counts, over the whole image and over its central half (the middle 50% in each
+magenta, cyan and green counts, over the whole image and over its central half (the middle 50% in each
 direction), as key=value pairs."""
 import sys
 
@@ -11,17 +11,19 @@ def classify(pixel):
     lit = max(r, g, b) > 24
     magenta = r > 60 and b > 60 and g < min(r, b) * 0.6
     cyan = g > 60 and b > 60 and r < min(g, b) * 0.6
-    return lit, magenta, cyan
+    green = g > 60 and max(r, b) < g * 0.6
+    return lit, magenta, cyan, green
 
 
 def stats(image, box):
-    counts = {"total": 0, "lit": 0, "magenta": 0, "cyan": 0}
+    counts = {"total": 0, "lit": 0, "magenta": 0, "cyan": 0, "green": 0}
     for pixel in image.crop(box).getdata():
-        lit, magenta, cyan = classify(pixel)
+        lit, magenta, cyan, green = classify(pixel)
         counts["total"] += 1
         counts["lit"] += lit
         counts["magenta"] += magenta
         counts["cyan"] += cyan
+        counts["green"] += green
     return counts
 
 
