@@ -25,6 +25,7 @@ while read -r model colour magenta_allowed; do
 done <<'MODELS'
 van magenta yes
 tank green no
+triplane magenta yes
 garden-tree cyan no
 conifer cyan no
 MODELS
