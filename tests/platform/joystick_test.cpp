@@ -138,3 +138,71 @@ TEST_F(JoystickTest, CaptureEndsWithTheWindowOrOnRelease) {
     EXPECT_FALSE(captureJoystick(*window, 0, false));
     EXPECT_TRUE(ofKind(collect(std::chrono::milliseconds(50)), MessageKind::Joy1Move).empty());
 }
+
+namespace {
+
+// A window whose capture starts before any joystick is plugged in; the test plugs virtual ones in and out.
+class JoystickHotPlugTest : public JoystickTest {
+  protected:
+    void SetUp() override {
+        received.clear();
+        // Held by the test too: leaving the subsystem detaches every virtual joystick.
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
+        ASSERT_EQ(SDL_NumJoysticks(), 0);
+        ASSERT_TRUE(registerClass("joystick test", recordingProcedure));
+        window = Window::create("joystick test", "Joystick test");
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override {
+        releaseJoystick();
+        window.reset();
+        Message message;
+        while (peekMessage(message)) {
+        }
+        unplug();
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+
+    void plugIn() {
+        device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 3, 10, 0);
+        ASSERT_GE(device, 0);
+        joystick = SDL_JoystickOpen(device);
+        ASSERT_NE(joystick, nullptr);
+    }
+    void unplug() {
+        if (joystick != nullptr) {
+            SDL_JoystickClose(joystick);
+            joystick = nullptr;
+            SDL_JoystickDetachVirtual(0);
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(JoystickHotPlugTest, AJoystickPluggedInLaterIsCapturedAndAReplugToo) {
+    EXPECT_FALSE(captureJoystick(*window, 0, false));
+    ASSERT_TRUE(awaitJoystick(*window, 0, false));
+    EXPECT_TRUE(collect(std::chrono::milliseconds(50)).empty());
+
+    plugIn();
+    SDL_JoystickSetVirtualButton(joystick, 4, 1);
+    auto moves = ofKind(collect(std::chrono::milliseconds(60)), MessageKind::Joy1Move);
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.back().code, 0x10U);
+
+    // Unplugged with the button held: one message at rest lets it go, then the joystick is quiet.
+    unplug();
+    auto atRest = collect(std::chrono::milliseconds(60));
+    ASSERT_EQ(ofKind(atRest, MessageKind::Joy1Move).size(), 1U);
+    EXPECT_EQ(ofKind(atRest, MessageKind::Joy1Move)[0].code, 0U);
+    EXPECT_EQ(ofKind(atRest, MessageKind::Joy1Move)[0].x, 32768U);
+    EXPECT_EQ(ofKind(atRest, MessageKind::Joy1ZMove).size(), 1U);
+    EXPECT_TRUE(collect(std::chrono::milliseconds(50)).empty());
+
+    plugIn();
+    SDL_JoystickSetVirtualAxis(joystick, 0, -32768);
+    moves = ofKind(collect(std::chrono::milliseconds(60)), MessageKind::Joy1Move);
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.back().x, 0U);
+}
