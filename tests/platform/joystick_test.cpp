@@ -206,3 +206,27 @@ TEST_F(JoystickHotPlugTest, AJoystickPluggedInLaterIsCapturedAndAReplugToo) {
     ASSERT_FALSE(moves.empty());
     EXPECT_EQ(moves.back().x, 0U);
 }
+
+TEST_F(JoystickHotPlugTest, AZAxisRestingAtOneEndLikeATriggerIsReportedFromTheCentre) {
+    ASSERT_TRUE(awaitJoystick(*window, 0, false));
+    // A gamepad whose third axis is its left trigger, which rests at the low end.
+    SDL_VirtualJoystickDesc pad{};
+    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    pad.naxes = 3;
+    pad.nbuttons = 10;
+    pad.axis_mask = (1U << SDL_CONTROLLER_AXIS_LEFTX) | (1U << SDL_CONTROLLER_AXIS_LEFTY) |
+                    (1U << SDL_CONTROLLER_AXIS_TRIGGERLEFT);
+    ASSERT_GE(SDL_JoystickAttachVirtualEx(&pad), 0);
+    joystick = SDL_JoystickOpen(0);
+    ASSERT_NE(joystick, nullptr);
+    ASSERT_EQ(SDL_JoystickGetAxis(joystick, 2), -32768);
+
+    auto zMoves = ofKind(collect(std::chrono::milliseconds(60)), MessageKind::Joy1ZMove);
+    ASSERT_FALSE(zMoves.empty());
+    EXPECT_EQ(zMoves.back().x, 32768U);
+    SDL_JoystickSetVirtualAxis(joystick, 2, 32767);
+    zMoves = ofKind(collect(std::chrono::milliseconds(60)), MessageKind::Joy1ZMove);
+    ASSERT_FALSE(zMoves.empty());
+    EXPECT_EQ(zMoves.back().x, 65535U);
+}

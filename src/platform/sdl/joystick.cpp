@@ -55,6 +55,21 @@ Uint32 rawAxis(SDL_Joystick* joystick, int axis) {
     return static_cast<Uint32>(value + static_cast<int>(Centre));
 }
 
+// The z axis is often a gamepad's trigger, which rests at one end of its range: taken as it is, it would
+// hold a control for as long as the pad is plugged in. Such an axis is reported from the centre at rest
+// to the far end when pulled fully, as one half of a centred axis.
+Uint32 rawZ(SDL_Joystick* joystick) {
+    constexpr int ZAxis = 2;
+    Sint16 rest = 0;
+    if (ZAxis >= SDL_JoystickNumAxes(joystick) ||
+        SDL_JoystickGetAxisInitialState(joystick, ZAxis, &rest) != SDL_TRUE ||
+        (rest > -32767 && rest < 32767)) {
+        return rawAxis(joystick, ZAxis);
+    }
+    int pulled = (SDL_JoystickGetAxis(joystick, ZAxis) - rest) / 2;
+    return static_cast<Uint32>(pulled + static_cast<int>(Centre));
+}
+
 Uint32 buttonBits(SDL_Joystick* joystick) {
     Uint32 bits = 0;
     int count = std::min(SDL_JoystickNumButtons(joystick), 32);
@@ -85,7 +100,7 @@ void report(Uint32 x, Uint32 y, Uint32 z, Uint32 buttons) {
 }
 
 void pollOnce() {
-    report(rawAxis(capture.joystick, 0), rawAxis(capture.joystick, 1), rawAxis(capture.joystick, 2),
+    report(rawAxis(capture.joystick, 0), rawAxis(capture.joystick, 1), rawZ(capture.joystick),
            buttonBits(capture.joystick));
 }
 
