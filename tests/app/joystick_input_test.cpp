@@ -107,12 +107,6 @@ TEST_F(JoystickInputTest, HeldControlsRepeatAtTheKeyboardsPace) {
     EXPECT_EQ(scene.calls.size(), 3U * 17U);
 }
 
-TEST_F(JoystickInputTest, ATapShorterThanTheDelayIsOnePressAndOneRelease) {
-    hold(Centre, Centre, Centre, 0x40, 100ms);
-    hold(Centre, Centre, Centre, 0, 1000ms);
-    EXPECT_EQ(scene.calls, (Calls{{7, true}, {7, false}}));
-}
-
 TEST_F(JoystickInputTest, XIsHandledBeforeYAndButtonsLast) {
     joystick.stickMoved(scene, 0, 65535, 0x02 | 0x08);
     EXPECT_EQ(scene.calls, (Calls{{4, true}, {1, true}, {7, true}, {6, true}}));
