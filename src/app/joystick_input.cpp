@@ -1,5 +1,7 @@
 #include "app/joystick_input.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int ThirdBoundary = 10922;
@@ -7,6 +9,10 @@ constexpr std::uint32_t Centre = 32768;
 
 int centred(std::uint32_t raw) {
     return static_cast<int>(raw & 0xFFFF) - static_cast<int>(Centre);
+}
+
+Third thirdOfRaw(std::uint32_t raw) {
+    return thirdOf(centred(raw));
 }
 
 }  // namespace
@@ -18,14 +24,19 @@ Third thirdOf(int centred) {
     return centred > ThirdBoundary ? Third::High : Third::Centre;
 }
 
+JoystickInput::JoystickInput(Clock clock) : clock_(std::move(clock)) {}
+
 bool JoystickInput::stickMoved(Input& scene, std::uint32_t rawX, std::uint32_t rawY, std::uint32_t buttons) {
     if (!captured) {
         return false;
     }
-    axisMoved(scene, lastX_, centred(rawX), 4, 5);
-    axisMoved(scene, lastY_, centred(rawY), 0, 1);
-    button(scene, latch7_, (buttons & (0x02 | 0x40 | 0x80)) != 0, 7);
-    button(scene, latch6_, (buttons & (0x08 | 0x10 | 0x20)) != 0, 6);
+    ControlRepeat::TimePoint now = clock_();
+    Third x = thirdOfRaw(rawX);
+    Third y = thirdOfRaw(rawY);
+    pairMoved(scene, left_, x == Third::Low, right_, x == Third::High, now);
+    pairMoved(scene, up_, y == Third::Low, down_, y == Third::High, now);
+    lower_.update(scene, (buttons & (0x02 | 0x40 | 0x80)) != 0, now);
+    raise_.update(scene, (buttons & (0x08 | 0x10 | 0x20)) != 0, now);
     return (buttons & (0x100 | 0x200)) != 0;
 }
 
@@ -33,35 +44,23 @@ void JoystickInput::zMoved(Input& scene, std::uint32_t rawZ, std::uint32_t butto
     if (!captured) {
         return;
     }
-    axisMoved(scene, lastZ_, centred(rawZ), 2, 3);
-    button(scene, latch2_, (buttons & 0x01) != 0, 2);
-    button(scene, latch3_, (buttons & 0x04) != 0, 3);
+    ControlRepeat::TimePoint now = clock_();
+    // The axis and the button act as one: the control is down while either holds it.
+    Third third = thirdOfRaw(rawZ);
+    bool low = third == Third::Low || (buttons & 0x01) != 0;
+    bool high = third == Third::High || (buttons & 0x04) != 0;
+    pairMoved(scene, zLow_, low, zHigh_, high, now);
 }
 
-void JoystickInput::axisMoved(Input& scene, int& last, int value, int lowControl, int highControl) {
-    if (value == last) {
-        return;
-    }
-    last = value;
-    switch (thirdOf(value)) {
-        case Third::Low:
-            scene.input(lowControl, true);
-            break;
-        case Third::High:
-            scene.input(highControl, true);
-            break;
-        case Third::Centre:
-            scene.input(lowControl, false).input(highControl, false);
-            break;
-    }
-}
-
-void JoystickInput::button(Input& scene, Latch& latch, bool held, int control) {
-    if (held) {
-        latch.held = true;
-        scene.input(control, true);
-    } else if (latch.held) {
-        latch.held = false;
-        scene.input(control, false);
+void JoystickInput::pairMoved(Input& scene, ControlRepeat& low, bool lowDown, ControlRepeat& high,
+                              bool highDown, ControlRepeat::TimePoint now) {
+    // A release goes first, so that crossing to the opposite third releases the old control, then presses
+    // the new one; otherwise the low control goes first.
+    if (lowDown && !highDown) {
+        high.update(scene, false, now);
+        low.update(scene, true, now);
+    } else {
+        low.update(scene, lowDown, now);
+        high.update(scene, highDown, now);
     }
 }

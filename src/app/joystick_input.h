@@ -1,38 +1,46 @@
 #pragma once
 
+#include "app/control_repeat.h"
 #include "app/input.h"
 
 #include <cstdint>
+#include <functional>
 
 // Where a centred axis value lies: below -10922, above 10922, or in between.
 enum class Third { Low, Centre, High };
 Third thirdOf(int centred);
 
-// Turns the first joystick's messages into controls. Axes deliver a control when their value changes;
-// held buttons repeat their press with every message and release once.
+// Turns the first joystick's messages into controls that behave like keys: a press when a button goes down
+// or an axis enters its low or high third, repeats while it stays there, one release when it lets go.
+// Wobble inside a third delivers nothing. The joystick reports at every poll, changed or not, so repeats
+// fall due at the messages themselves.
 class JoystickInput {
   public:
+    using Clock = std::function<ControlRepeat::TimePoint()>;
+
+    // clock paces the repeats; the steady clock unless replaced.
+    explicit JoystickInput(Clock clock = [] { return std::chrono::steady_clock::now(); });
+
     bool captured = false;
 
     // Stick x and y (raw 0 to 65535) drive controls 4/5 and 0/1, buttons 0x02/0x40/0x80 control 7 and
     // 0x08/0x10/0x20 control 6. Returns true when a close button (0x100, 0x200) is held.
     bool stickMoved(Input& scene, std::uint32_t rawX, std::uint32_t rawY, std::uint32_t buttons);
-    // The z axis (raw 0 to 65535) drives controls 2/3, button 0x01 control 2 and 0x04 control 3.
+    // The z axis (raw 0 to 65535) and button 0x01 drive control 2, the z axis and button 0x04 control 3.
     void zMoved(Input& scene, std::uint32_t rawZ, std::uint32_t buttons);
 
   private:
-    struct Latch {
-        bool held = false;
-    };
+    // The two controls of one axis.
+    static void pairMoved(Input& scene, ControlRepeat& low, bool lowDown, ControlRepeat& high, bool highDown,
+                          ControlRepeat::TimePoint now);
 
-    static void axisMoved(Input& scene, int& last, int value, int lowControl, int highControl);
-    static void button(Input& scene, Latch& latch, bool held, int control);
-
-    int lastX_ = 0;
-    int lastY_ = 0;
-    int lastZ_ = 0;
-    Latch latch7_;
-    Latch latch6_;
-    Latch latch2_;
-    Latch latch3_;
+    Clock clock_;
+    ControlRepeat up_{0};
+    ControlRepeat down_{1};
+    ControlRepeat zLow_{2};
+    ControlRepeat zHigh_{3};
+    ControlRepeat left_{4};
+    ControlRepeat right_{5};
+    ControlRepeat raise_{6};
+    ControlRepeat lower_{7};
 };

@@ -9,14 +9,14 @@ namespace {
 
 JoystickInput joystick;
 
-// Only the first joystick is used, captured once when the window is created.
+// Only the first joystick is used, captured when the window is created or, where the system reports
+// joysticks as they are plugged in, when one arrives later. It is polled at its shortest period, with
+// messages at every poll, changed or not: they pace the repeats of held controls.
 void detectJoystick(platform::Window& window) {
     joystick = JoystickInput{};
-    if (platform::joystickCount() == 0) {
-        return;
-    }
-    // The joystick is polled at its shortest period, with messages at every poll, changed or not.
-    joystick.captured = platform::firstJoystickPlugged() && platform::captureJoystick(window, 0, false);
+    bool plugged = platform::joystickCount() != 0 && platform::firstJoystickPlugged();
+    joystick.captured =
+        plugged ? platform::captureJoystick(window, 0, false) : platform::awaitJoystick(window, 0, false);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 using namespace platform;
@@ -137,4 +138,71 @@ TEST_F(JoystickTest, CaptureEndsWithTheWindowOrOnRelease) {
     window->destroy();
     EXPECT_FALSE(captureJoystick(*window, 0, false));
     EXPECT_TRUE(ofKind(collect(std::chrono::milliseconds(50)), MessageKind::Joy1Move).empty());
+}
+
+namespace {
+
+// A window whose capture starts before any joystick is plugged in; the test plugs a virtual one in.
+class JoystickHotPlugTest : public JoystickTest {
+  protected:
+    void SetUp() override {
+        received.clear();
+        // Held by the test too: leaving the subsystem detaches every virtual joystick.
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
+        ASSERT_EQ(SDL_NumJoysticks(), 0);
+        ASSERT_TRUE(registerClass("joystick test", recordingProcedure));
+        window = Window::create("joystick test", "Joystick test");
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override {
+        releaseJoystick();
+        window.reset();
+        Message message;
+        while (peekMessage(message)) {
+        }
+        if (joystick != nullptr) {
+            SDL_JoystickClose(joystick);
+            SDL_JoystickDetachVirtual(0);
+        }
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+};
+
+}  // namespace
+
+// Plugged in after the capture started; its trigger on the z axis rests at the centre; unplugged, it lets go.
+TEST_F(JoystickHotPlugTest, APadPluggedInAfterStart) {
+    ASSERT_TRUE(awaitJoystick(*window, 0, false));
+    // A gamepad whose third axis is its left trigger, which rests at the low end.
+    SDL_VirtualJoystickDesc pad{};
+    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    pad.naxes = 3;
+    pad.nbuttons = 10;
+    pad.axis_mask = (1U << SDL_CONTROLLER_AXIS_LEFTX) | (1U << SDL_CONTROLLER_AXIS_LEFTY) |
+                    (1U << SDL_CONTROLLER_AXIS_TRIGGERLEFT);
+    ASSERT_GE(SDL_JoystickAttachVirtualEx(&pad), 0);
+    joystick = SDL_JoystickOpen(0);
+    ASSERT_NE(joystick, nullptr);
+    ASSERT_EQ(SDL_JoystickGetAxis(joystick, 2), -32768);
+
+    auto zMoves = ofKind(collect(std::chrono::milliseconds(60)), MessageKind::Joy1ZMove);
+    ASSERT_FALSE(zMoves.empty());
+    EXPECT_EQ(zMoves.back().x, 32768U);
+    SDL_JoystickSetVirtualAxis(joystick, 2, 32767);
+    SDL_JoystickSetVirtualButton(joystick, 4, 1);
+    zMoves = ofKind(collect(std::chrono::milliseconds(60)), MessageKind::Joy1ZMove);
+    ASSERT_FALSE(zMoves.empty());
+    EXPECT_EQ(zMoves.back().x, 65535U);
+    EXPECT_EQ(zMoves.back().code, 0x10U);
+
+    SDL_JoystickClose(std::exchange(joystick, nullptr));
+    SDL_JoystickDetachVirtual(0);
+    auto atRest = collect(std::chrono::milliseconds(60));
+    EXPECT_EQ(atRest.size(), 2U);
+    for (const Message& message : atRest) {
+        EXPECT_EQ(message.x, 32768U);
+        EXPECT_EQ(message.code, 0U);
+    }
+    EXPECT_TRUE(collect(std::chrono::milliseconds(50)).empty());
 }

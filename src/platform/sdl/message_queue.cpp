@@ -86,6 +86,12 @@ void NativeEvents::translate(const SDL_Event& event) {
         case SDL_KEYUP:
             translateKey(event.key);
             break;
+        case SDL_JOYDEVICEADDED:
+            sdl::joystickAdded(event.jdevice.which);
+            break;
+        case SDL_JOYDEVICEREMOVED:
+            sdl::joystickRemoved(event.jdevice.which);
+            break;
         default:
             break;
     }

@@ -39,6 +39,9 @@ void discardMessages(WindowId window);
 // Queues the captured joystick's messages for every poll that has fallen due.
 void pollJoystick();
 void releaseJoystickOf(WindowId window);
+// A joystick plugged in (its device index) or unplugged (its instance id).
+void joystickAdded(int device);
+void joystickRemoved(SDL_JoystickID instance);
 
 VirtualKey virtualKeyOf(SDL_Keycode key);
 

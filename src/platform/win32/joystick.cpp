@@ -20,6 +20,10 @@ bool captureJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
                                            onlyChanges ? TRUE : FALSE) == JOYERR_NOERROR;
 }
 
+bool awaitJoystick(Window&, unsigned, bool) {
+    return false;
+}
+
 void releaseJoystick() {
     joyReleaseCapture(JOYSTICKID1);
 }
