@@ -215,6 +215,10 @@ void Graphics::setStatus(std::optional<std::string_view> text) {
 }
 
 void Graphics::centreCursor() {
+    // A held button is a move or resize of the window in progress: the cursor belongs to the user then.
+    if (platform::mouseButtonHeld()) {
+        return;
+    }
     if (!window ||
         !platform::warpCursor(*window, static_cast<int>(halfWidth), static_cast<int>(halfHeight))) {
         platform::hideCursor();

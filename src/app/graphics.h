@@ -41,7 +41,8 @@ class Graphics : public Input {
     Graphics& popMatrix();
     // The caption followed by a blank and text, or the caption alone when there is no text.
     void setStatus(std::optional<std::string_view> text = std::nullopt);
-    // Keeps the mouse cursor at the client area's centre; hides it when that point cannot be found.
+    // Keeps the mouse cursor at the client area's centre, except while a mouse button is held (the user
+    // drags the window); hides it when that point cannot be found.
     void centreCursor();
     // Back faces as lines, then everything as lines, then everything filled again.
     void cyclePolygonMode();
