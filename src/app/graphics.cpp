@@ -153,6 +153,10 @@ void Graphics::run() {
 }
 
 void Graphics::present() {
+    // A minimised window shows nothing: drawing and swapping it would only burn the processor.
+    if (width == 0 || height == 0) {
+        return;
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     current->draw();
     beginText();

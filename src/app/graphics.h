@@ -30,7 +30,7 @@ class Graphics : public Input {
 
     // Shows the window maximised and runs the message loop until the window has closed.
     void run();
-    // Clears, draws the live scene and swaps buffers.
+    // Clears, draws the live scene and swaps buffers; does nothing while the window has no area.
     void present();
     // A new client size: viewport and projection. A minimised window (no area) keeps the last projection.
     void resize(std::uint32_t width, std::uint32_t height);
