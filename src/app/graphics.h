@@ -44,7 +44,8 @@ class Graphics : public Input {
     // Keeps the mouse cursor at the client area's centre, except while a mouse button is held (the user
     // drags the window); hides it when that point cannot be found.
     void centreCursor();
-    // Back faces as lines, then everything as lines, then everything filled again.
+    // Back faces as lines, then everything as lines, then everything filled again. While everything is
+    // filled, the back faces of objects that allow it are culled (MeshObject::cullsBackFaces).
     void cyclePolygonMode();
     // Asks the window to close and returns once it has been handled.
     void close();

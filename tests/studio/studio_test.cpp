@@ -3,7 +3,11 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <utility>
+#include <vector>
 
 #include "models/raf.h"
 
@@ -104,6 +108,49 @@ TEST_F(StudioTest, DrawingPutsTheVanStraightAheadOfTheCamera) {
                       m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
                       m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]);
     expectNear(seen, Vector(0, 0, -(1.5 * r + 0.1)), 1e-6);
+}
+
+// One frame as the window would show it, read back before the swap.
+std::vector<GLubyte> picture(Studio& studio) {
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glDrawBuffer(GL_BACK);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    studio.draw();
+    std::vector<GLubyte> pixels(static_cast<std::size_t>(viewport[2]) *
+                                static_cast<std::size_t>(viewport[3]) * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+TEST_F(StudioTest, CullingLeavesEveryPictureTheSameInEveryPolygonModeFromAboveAndBelow) {
+    studio.sceneTime = 0.3;  // the wheels turned and the body bobbed out of line
+    press(2, 2);
+    // Three steps up, then seven down: above the van, then below the ground looking up at it.
+    for (auto [control, presses] : {std::pair{6, 3}, std::pair{7, 7}}) {
+        press(control, presses);
+        for (int mode = 0; mode < 3; ++mode) {
+            SCOPED_TRACE(::testing::Message() << "elevation " << studio.elevation() << ", mode " << mode);
+            const bool culling = glIsEnabled(GL_CULL_FACE) == GL_TRUE;
+            EXPECT_EQ(culling, mode == 0) << "back faces are culled only while everything is filled";
+            const std::vector<GLubyte> shown = picture(studio);
+            glDisable(GL_CULL_FACE);
+            const std::vector<GLubyte> everyFace = picture(studio);
+            if (culling) {
+                glEnable(GL_CULL_FACE);
+            }
+            std::size_t lit = 0;
+            std::size_t differing = 0;
+            for (std::size_t i = 0; i < shown.size(); i += 4) {
+                lit += shown[i] + shown[i + 1] + shown[i + 2] > 0;
+                differing += !std::equal(&shown[i], &shown[i] + 4, &everyFace[i]);
+            }
+            EXPECT_GT(lit, shown.size() / 4 / 50) << "the van is in the picture";
+            EXPECT_EQ(differing, 0u);
+            studio.cyclePolygonMode();
+        }
+    }
 }
 
 TEST_F(StudioTest, InputReturnsTheViewer) {
