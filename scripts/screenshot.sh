@@ -3,6 +3,7 @@
 #   bash scripts/screenshot.sh [studio executable] [output.png]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --tests
 exe=${1:-build/src/studio/studio}
 out=${2:-docs/studio.png}
 shoot='
