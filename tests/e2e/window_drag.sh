@@ -25,13 +25,15 @@ x=$((left + frame_width - 2))
 y=$((top + frame_height - 2))
 xdotool mousemove "$x" "$y"
 sleep 0.3
-xdotool mousedown 1
+# Nothing between the press and the release may end the script: a button left held would stop the next
+# programs on this display from centring the cursor.
+xdotool mousedown 1 || true
 for step in $(seq 1 20); do
-  xdotool mousemove $((x + 10 * step)) $((y + 10 * step))
+  xdotool mousemove $((x + 10 * step)) $((y + 10 * step)) || true
   sleep 0.05
 done
 sleep 0.3
-xdotool mouseup 1
+xdotool mouseup 1 || fail "cannot release the mouse button"
 sleep 1
 read -r new_width new_height < <(client_size "$win")
 echo "after the drag: ${new_width}x${new_height}"
