@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need, when any is missing.
-# With --windows, also what the Windows cross-build and its runs under Wine need.
+# Installs the Debian 12 packages that are missing of those needed to build and run the programs.
+#   --tests    also what the tests, the benchmarks and the formatting check need
+#   --windows  also what the Windows cross-build and its runs under Wine need
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang-format
+  build-essential cmake pkg-config
   libsdl2-dev libglew-dev libgl-dev libglu1-mesa-dev libmpg123-dev
-  libgtest-dev libbenchmark-dev
-  xvfb xauth openbox xdotool x11-utils imagemagick python3-pil
 )
-if [ "${1:-}" = "--windows" ]; then
-  packages+=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev)
-fi
+for option in "$@"; do
+  case $option in
+    --tests) packages+=(clang-format libgtest-dev libbenchmark-dev
+                        xvfb xauth openbox xdotool wmctrl x11-utils imagemagick python3-pil) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev) ;;
+    *) echo "usage: $0 [--tests] [--windows]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 # tests under Wine. Tests run inside their own virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh --windows
+bash scripts/install-deps.sh --tests --windows
 
 jobs=$(nproc)
 werror=OFF

@@ -5,6 +5,7 @@
 # docs/model-<model>.png. An empty argument stands for its default: bash scripts/screenshot.sh "" "" tank
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --tests
 exe=${1:-build/src/studio/studio}
 model=${3:-}
 # The viewer's picture: raised one step, turned 45 degrees and moved three steps back; a model's: one step back.

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath -m "${1:-build-windows}")
 
+bash scripts/install-deps.sh --tests --windows
 bash scripts/build-windows.sh "$build"
 
 export WINEPREFIX=$build/wineprefix WINEARCH=win64 WINEDEBUG=-all

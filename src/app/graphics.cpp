@@ -153,6 +153,10 @@ void Graphics::run() {
 }
 
 void Graphics::present() {
+    // A minimised window shows nothing: drawing and swapping it would only burn the processor.
+    if (width == 0 || height == 0) {
+        return;
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     current->draw();
     beginText();
@@ -215,6 +219,10 @@ void Graphics::setStatus(std::optional<std::string_view> text) {
 }
 
 void Graphics::centreCursor() {
+    // A held button is a move or resize of the window in progress: the cursor belongs to the user then.
+    if (platform::mouseButtonHeld()) {
+        return;
+    }
     if (!window ||
         !platform::warpCursor(*window, static_cast<int>(halfWidth), static_cast<int>(halfHeight))) {
         platform::hideCursor();
@@ -223,6 +231,13 @@ void Graphics::centreCursor() {
 
 void Graphics::cyclePolygonMode() {
     glPolygonMode(polygonMode == 1 ? GL_BACK : GL_FRONT_AND_BACK, polygonMode == 0 ? GL_FILL : GL_LINE);
+    // Filled, the back faces of a closed solid are hidden behind its front faces, and filling them is most
+    // of a frame's cost on a software renderer; as lines they show.
+    if (polygonMode == 0) {
+        glEnable(GL_CULL_FACE);
+    } else {
+        glDisable(GL_CULL_FACE);
+    }
     if (++polygonMode > 2) {
         polygonMode = 0;
     }

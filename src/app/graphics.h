@@ -30,7 +30,7 @@ class Graphics : public Input {
 
     // Shows the window maximised and runs the message loop until the window has closed.
     void run();
-    // Clears, draws the live scene and swaps buffers.
+    // Clears, draws the live scene and swaps buffers; does nothing while the window has no area.
     void present();
     // A new client size: viewport and projection. A minimised window (no area) keeps the last projection.
     void resize(std::uint32_t width, std::uint32_t height);
@@ -41,9 +41,11 @@ class Graphics : public Input {
     Graphics& popMatrix();
     // The caption followed by a blank and text, or the caption alone when there is no text.
     void setStatus(std::optional<std::string_view> text = std::nullopt);
-    // Keeps the mouse cursor at the client area's centre; hides it when that point cannot be found.
+    // Keeps the mouse cursor at the client area's centre, except while a mouse button is held (the user
+    // drags the window); hides it when that point cannot be found.
     void centreCursor();
-    // Back faces as lines, then everything as lines, then everything filled again.
+    // Back faces as lines, then everything as lines, then everything filled again. While everything is
+    // filled, the back faces of objects that allow it are culled (MeshObject::cullsBackFaces).
     void cyclePolygonMode();
     // Asks the window to close and returns once it has been handled.
     void close();

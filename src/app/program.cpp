@@ -10,6 +10,8 @@ int runProgram(const std::function<std::unique_ptr<Graphics>()>& makeScene) {
         scene->run();
     } catch (std::runtime_error& error) {
         std::cerr << error.what() << std::endl;
+        // Scripts and launchers tell a failed start from a normal close by the exit status.
+        return 1;
     }
     return 0;
 }

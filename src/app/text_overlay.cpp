@@ -114,18 +114,21 @@ std::array<float, 16> multiply(const std::array<float, 16>& a, const std::array<
 }
 
 // Text goes over the scene whatever the depth buffer holds, and the transparent texels of a glyph's cell
-// let the scene show through. The caller's depth, blend and bound vertex array come back afterwards.
+// let the scene show through; it is never culled. The caller's depth, culling, blend and bound vertex array
+// come back afterwards.
 class OverlayDrawState {
   public:
     OverlayDrawState() {
         depthTest_ = glIsEnabled(GL_DEPTH_TEST);
         blend_ = glIsEnabled(GL_BLEND);
+        cullFace_ = glIsEnabled(GL_CULL_FACE);
         glGetIntegerv(GL_BLEND_SRC_RGB, &sourceRgb_);
         glGetIntegerv(GL_BLEND_DST_RGB, &destinationRgb_);
         glGetIntegerv(GL_BLEND_SRC_ALPHA, &sourceAlpha_);
         glGetIntegerv(GL_BLEND_DST_ALPHA, &destinationAlpha_);
         glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &vertexArray_);
         glDisable(GL_DEPTH_TEST);
+        glDisable(GL_CULL_FACE);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
@@ -139,6 +142,9 @@ class OverlayDrawState {
         if (depthTest_) {
             glEnable(GL_DEPTH_TEST);
         }
+        if (cullFace_) {
+            glEnable(GL_CULL_FACE);
+        }
     }
     OverlayDrawState(const OverlayDrawState&) = delete;
     OverlayDrawState& operator=(const OverlayDrawState&) = delete;
@@ -146,6 +152,7 @@ class OverlayDrawState {
   private:
     GLboolean depthTest_ = GL_FALSE;
     GLboolean blend_ = GL_FALSE;
+    GLboolean cullFace_ = GL_FALSE;
     GLint sourceRgb_ = GL_ONE;
     GLint destinationRgb_ = GL_ZERO;
     GLint sourceAlpha_ = GL_ONE;

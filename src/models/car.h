@@ -26,6 +26,8 @@ class Car : public MeshObject {
     Car() = default;
 
     double halfHeight() const override;
+    // Body and wheels are closed solids.
+    bool cullsBackFaces() const override { return true; }
     void drawMesh() override;
 
     virtual double wheelRadius() const = 0;

@@ -19,6 +19,8 @@ class Tank : public Car {
     void drawWheels() override;
     // The hull, then the turret and its barrel turned together about the turret's axis.
     void drawBody() override;
+    // The barrel is an open tube, seen from both sides.
+    bool cullsBackFaces() const override { return false; }
 
     // The turret's heading relative to the hull at scene time t, in radians.
     static double turretAngle(double t);

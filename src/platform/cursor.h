@@ -8,5 +8,8 @@ namespace platform {
 // converted to screen coordinates (the window is gone).
 bool warpCursor(Window& window, int x, int y);
 void hideCursor();
+// Whether any mouse button is down anywhere on the desktop: a window manager's move or resize of a window
+// is in progress, and moving the cursor would fight it.
+bool mouseButtonHeld();
 
 }  // namespace platform

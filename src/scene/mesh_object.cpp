@@ -10,6 +10,12 @@ void MeshObject::draw() {
     if (usesTransform()) {
         glMultMatrixd(modelTransform_.m);
     }
+    if (!cullsBackFaces() && glIsEnabled(GL_CULL_FACE)) {
+        glDisable(GL_CULL_FACE);
+        drawMesh();
+        glEnable(GL_CULL_FACE);
+        return;
+    }
     drawMesh();
 }
 

@@ -14,7 +14,8 @@ class MeshObject : public Object {
   public:
     MeshObject() = default;
 
-    // Multiplies in the model transform when it is used, then draws the mesh.
+    // Multiplies in the model transform when it is used, then draws the mesh; with back faces shown (face
+    // culling switched off for this object) unless the object culls them.
     void draw() override;
     // Half the horizontal diagonal of the mesh's bounding box, computed once.
     double radius() const override;
@@ -24,6 +25,9 @@ class MeshObject : public Object {
     std::ostream& print(std::ostream& out) const override;
 
     virtual bool usesTransform() const;
+    // Whether the object's back faces may be culled: only a closed surface, whose back faces are always
+    // hidden behind its front faces, may say so. Open ones (single-sided wings, leaves, open boxes) do not.
+    virtual bool cullsBackFaces() const { return false; }
     virtual const Mesh& mesh() const = 0;
     virtual void drawMesh();
 

@@ -121,6 +121,22 @@ TEST_F(LogicTest, EqualClockReadingsStepNothingButStillPauseAndPresent) {
     EXPECT_EQ(scene.frames, 1u);
 }
 
+TEST_F(LogicTest, AMinimisedWindowKeepsTheSceneGoingButDrawsNothingUntilItHasAnAreaAgain) {
+    TestScene scene(clock.seam());
+    auto* marker = new Marker;
+    scene.resize(0, 0);
+    clock.reading += 25ms;
+    scene.frame();
+    EXPECT_EQ(marker->steps, std::vector<double>{0.025});
+    EXPECT_DOUBLE_EQ(scene.sceneTime, 0.025);
+    EXPECT_EQ(clock.pauses.size(), 1u);
+    EXPECT_EQ(scene.frames, 0u);
+
+    scene.resize(64, 48);
+    scene.frame();
+    EXPECT_EQ(scene.frames, 1u);
+}
+
 TEST_F(LogicTest, AClockThatGoesBackStepsNothing) {
     TestScene scene(clock.seam());
     auto* marker = new Marker;

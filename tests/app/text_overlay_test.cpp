@@ -153,9 +153,12 @@ TEST_F(TextOverlay, CentredAndScaled) {
     EXPECT_GT(white.right - white.left, 140);
 }
 
-TEST_F(TextOverlay, DrawsOverTheSceneAndRestoresDepthAndBlending) {
+TEST_F(TextOverlay, DrawsOverTheSceneAndRestoresDepthCullingAndBlending) {
     ASSERT_TRUE(setText(text.get(), "abc"));
-    // A depth buffer that every fragment fails, and blending the scene had set up its own way.
+    // A depth buffer that every fragment fails, culling of every face, and blending the scene had set up
+    // its own way.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_FRONT_AND_BACK);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
     glClearDepth(0);
@@ -169,6 +172,7 @@ TEST_F(TextOverlay, DrawsOverTheSceneAndRestoresDepthAndBlending) {
               viewWidth * viewHeight);
 
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
     GLint source = 0, destination = 0;
     glGetIntegerv(GL_BLEND_SRC_RGB, &source);
@@ -176,10 +180,13 @@ TEST_F(TextOverlay, DrawsOverTheSceneAndRestoresDepthAndBlending) {
     EXPECT_EQ(source, GL_ONE);
     EXPECT_EQ(destination, GL_ZERO);
 
+    glCullFace(GL_BACK);
+    glDisable(GL_CULL_FACE);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     draw(10, 20, 1);
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     GLint program = -1, vertexArray = -1;
     glGetIntegerv(GL_CURRENT_PROGRAM, &program);

@@ -145,3 +145,53 @@ TEST_F(MeshObjectDraw, LeavesTheTransformOnTheCurrentMatrixWithoutPushing) {
 }
 
 }  // namespace
+
+// A triangle over the middle of the window that turns its back to the viewer (clockwise on screen).
+class BackFacing : public MeshObject {
+  public:
+    explicit BackFacing(bool culls) : culls_(culls) {
+        Vertex* a = mesh_.addVertex(std::make_unique<Vertex>(-0.5, -0.5, 0, 1, 1, 1));
+        Vertex* b = mesh_.addVertex(std::make_unique<Vertex>(0, 0.5, 0, 1, 1, 1));
+        Vertex* c = mesh_.addVertex(std::make_unique<Vertex>(0.5, -0.5, 0, 1, 1, 1));
+        mesh_.addFace(std::make_unique<TriangleFace>(a, b, c));
+    }
+    const Mesh& mesh() const override { return mesh_; }
+    bool cullsBackFaces() const override { return culls_; }
+
+  private:
+    bool culls_;
+    Mesh mesh_;
+};
+
+TEST(MeshObjectCulling, OnlyAnObjectThatCullsLosesItsBackFacesAndCullingStaysAsItWas) {
+    TestGlContext context;
+    struct Case {
+        bool culling;
+        bool objectCulls;
+        bool shown;
+    };
+    for (const Case& c : {Case{true, false, true}, Case{true, true, false}, Case{false, false, true},
+                          Case{false, true, true}}) {
+        SCOPED_TRACE(::testing::Message() << "culling " << c.culling << ", object culls " << c.objectCulls);
+        BackFacing triangle(c.objectCulls);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        if (c.culling) {
+            glEnable(GL_CULL_FACE);
+        } else {
+            glDisable(GL_CULL_FACE);
+        }
+        glDrawBuffer(GL_BACK);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+        triangle.draw();
+        EXPECT_EQ(glIsEnabled(GL_CULL_FACE), c.culling ? GL_TRUE : GL_FALSE);
+        GLubyte centre[4] = {};
+        glReadBuffer(GL_BACK);
+        glReadPixels(32, 32, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, centre);
+        EXPECT_EQ(centre[0], c.shown ? 255 : 0);
+    }
+    glDisable(GL_CULL_FACE);
+}

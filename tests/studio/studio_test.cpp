@@ -5,6 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "models/raf.h"
 
@@ -130,6 +134,58 @@ TEST(StudioModels, TheDefaultIsTheVanFramedByItsRadius) {
     const auto* van = dynamic_cast<const RAF*>(studio.model());
     ASSERT_NE(van, nullptr);
     EXPECT_EQ(studio.framedSize(), van->radius());
+}
+
+// One frame as the window would show it, read back before the swap.
+std::vector<GLubyte> picture(Studio& studio) {
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glDrawBuffer(GL_BACK);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    studio.draw();
+    std::vector<GLubyte> pixels(static_cast<std::size_t>(viewport[2]) *
+                                static_cast<std::size_t>(viewport[3]) * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+// Culling leaves the pictures as they were, up to pixels on an edge where a face meets a back-facing
+// neighbour: there both lie at the same depth, rounding chose which one showed, and as they share the
+// edge's vertices their colours differ by at most one level.
+TEST_F(StudioTest, CullingLeavesEveryPictureTheSameInEveryPolygonModeFromAboveAndBelow) {
+    studio.sceneTime = 0.3;  // the wheels turned and the body bobbed out of line
+    press(2, 2);
+    // Three steps up, then seven down: above the van, then below the ground looking up at it.
+    for (auto [control, presses] : {std::pair{6, 3}, std::pair{7, 7}}) {
+        press(control, presses);
+        for (int mode = 0; mode < 3; ++mode) {
+            SCOPED_TRACE(::testing::Message() << "elevation " << studio.elevation() << ", mode " << mode);
+            const bool culling = glIsEnabled(GL_CULL_FACE) == GL_TRUE;
+            EXPECT_EQ(culling, mode == 0) << "back faces are culled only while everything is filled";
+            const std::vector<GLubyte> shown = picture(studio);
+            glDisable(GL_CULL_FACE);
+            const std::vector<GLubyte> everyFace = picture(studio);
+            if (culling) {
+                glEnable(GL_CULL_FACE);
+            }
+            std::size_t lit = 0;
+            std::size_t differing = 0;
+            int largestDifference = 0;
+            for (std::size_t i = 0; i < shown.size(); i += 4) {
+                lit += shown[i] + shown[i + 1] + shown[i + 2] > 0;
+                differing += !std::equal(&shown[i], &shown[i] + 4, &everyFace[i]);
+                for (std::size_t channel = i; channel < i + 4; ++channel) {
+                    largestDifference =
+                        std::max(largestDifference, std::abs(shown[channel] - everyFace[channel]));
+                }
+            }
+            EXPECT_GT(lit, shown.size() / 4 / 50) << "the van is in the picture";
+            EXPECT_LE(differing, 4u);
+            EXPECT_LE(largestDifference, 1);
+            studio.cyclePolygonMode();
+        }
+    }
 }
 
 TEST_F(StudioTest, InputReturnsTheViewer) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Without a display studio.exe cannot make its window: it writes the one line "can't create window" to
-# standard error (with a Windows line end) and still ends with status 0.
+# standard error (with a Windows line end) and ends with status 1.
 # Usage: no_display.sh path/to/studio.exe (Wine prefix set up)
 set -euo pipefail
 exe=$1
@@ -11,6 +11,6 @@ status=0
 env -u DISPLAY -u WAYLAND_DISPLAY timeout 60 wine "$exe" >"$work/stdout" 2>"$work/stderr" || status=$?
 message=$(tr -d '\r' <"$work/stderr")
 echo "status $status, standard error: $message"
-[ "$status" -eq 0 ] || { echo "FAIL: exit status $status" >&2; exit 1; }
+[ "$status" -eq 1 ] || { echo "FAIL: exit status $status" >&2; exit 1; }
 [ "$(cat "$work/stderr")" = $'can\'t create window\r' ] || { echo "FAIL: unexpected standard error" >&2; exit 1; }
 [ ! -s "$work/stdout" ] || { echo "FAIL: unexpected standard output" >&2; exit 1; }

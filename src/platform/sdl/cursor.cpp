@@ -18,4 +18,9 @@ void hideCursor() {
     }
 }
 
+bool mouseButtonHeld() {
+    // The global state: while the window manager drags a window's frame, the window sees no button events.
+    return SDL_WasInit(SDL_INIT_VIDEO) != 0 && SDL_GetGlobalMouseState(nullptr, nullptr) != 0;
+}
+
 }  // namespace platform

@@ -17,4 +17,14 @@ void hideCursor() {
     ShowCursor(FALSE);
 }
 
+bool mouseButtonHeld() {
+    // The physical buttons, whatever window has the mouse: a frame drag runs in the system's own loop.
+    for (int button : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2}) {
+        if ((GetAsyncKeyState(button) & 0x8000) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace platform
