@@ -60,11 +60,14 @@ Object& Object::update(double dt) {
     move(position(), dt);
     airborne_ = true;
 
-    // Allocates only when the first contact is found.
-    std::vector<Object*> contacts;
-    if (collect(contacts, position()) > 0) {
-        resolveContacts(contacts, previous, dt);
+    // Scratch storage kept from update to update, so that the per-frame path allocates only while the list
+    // first grows. Each update works on the entries past those of any update still running.
+    static std::vector<Object*> contacts;
+    const std::size_t first = contacts.size();
+    if (collect(contacts, position()) > first) {
+        resolveContacts(contacts, first, previous, dt);
     }
+    contacts.resize(first);
     if (!active_) {
         return *this;
     }
@@ -76,10 +79,13 @@ Object& Object::update(double dt) {
     return *this;
 }
 
-void Object::resolveContacts(const std::vector<Object*>& contacts, const Vector& previous, double dt) {
+void Object::resolveContacts(const std::vector<Object*>& contacts, std::size_t first, const Vector& previous,
+                             double dt) {
     Vector& p = position();
     Vector slide(velocity_.x, 0, velocity_.z);
-    for (Object* other : contacts) {
+    // By index: the list may grow while a contact is handled.
+    for (std::size_t i = first; i < contacts.size(); ++i) {
+        Object* other = contacts[i];
         if (!active_) {
             break;
         }

@@ -88,7 +88,9 @@ class Object {
     Matrix placement_;
 
   private:
-    void resolveContacts(const std::vector<Object*>& contacts, const Vector& previous, double dt);
+    // Resolves the contacts from index first on.
+    void resolveContacts(const std::vector<Object*>& contacts, std::size_t first, const Vector& previous,
+                         double dt);
     void restOnGround();
     void keepInsideEdge();
 };
