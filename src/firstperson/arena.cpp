@@ -1,0 +1,70 @@
+#include "firstperson/arena.h"
+
+#include "firstperson/fokker_enemy.h"
+#include "firstperson/ground.h"
+#include "firstperson/hero.h"
+#include "models/raf.h"
+
+namespace FirstPerson {
+
+namespace {
+
+// A dusk sky.
+constexpr Color Background(0.06, 0.08, 0.2);
+constexpr Color GridLines(0.1, 0.22, 0.16);
+constexpr Color EdgeRing(0.25, 0.6, 0.4);
+constexpr Color VanPaint(0.55, 0.6, 0.45);
+
+struct Parking {
+    double x, z;
+    // The direction the van's front points to.
+    Vector heading;
+};
+
+// Away from the circles, and from where the aircraft come down when shot: a van under a falling wreck would
+// catch it. The inner two are the player's first platforms: 0.8 high, a jump up from the ground, and a jump
+// from their roofs is high enough to be seen by the aircraft.
+const Parking Vans[] = {
+    {0.5, 1.6, Vector(1, 0, 0.3)}, {1.2, -2.4, Vector(0.2, 0, 1)}, {-4.8, 4.8, Vector(1, 0, 1)},
+    {5.2, 4.4, Vector(-1, 0, 1)},  {4.8, -4.8, Vector(1, 0, -1)},  {-6.3, -2.6, Vector(0.4, 0, 1)},
+};
+
+struct Circle {
+    // x the radius, y the height.
+    Vector orbit;
+    bool reversed;
+    int aircraft;
+};
+
+// The inner circle is in reach of a shot from a jump off the ground, the outer one from a jump off a roof.
+// Both stay well clear of the respawn point, two units from the middle.
+const Circle Circles[] = {
+    {Vector(5, 1.8, 0), false, 2},
+    {Vector(8.5, 2.6, 0), true, 2},
+    {Vector(11, 2.2, 0), false, 1},
+};
+
+}  // namespace
+
+Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::move(clock)) {
+    // The objects read the live scene (sizes, the clock), so they are built now that it exists. Should one
+    // fail, the scene's destruction deletes those already registered.
+    ground_ = new Ground(Size, GridLines, EdgeRing);
+    ground_->setActive(true);
+    for (const Parking& parking : Vans) {
+        RAF* van = new RAF(VanPaint, 1.0);
+        van->place(parking.x, parking.z);
+        van->face(parking.heading);
+        van->setActive(true);
+        vans_.push_back(van);
+    }
+    for (const Circle& circle : Circles) {
+        for (int i = 0; i < circle.aircraft; ++i) {
+            // Switched on at their first update, at a free point of their circle.
+            aircraft_.push_back(new FokkerEnemy(circle.orbit, circle.reversed));
+        }
+    }
+    hero = new Hero();
+}
+
+}  // namespace FirstPerson
