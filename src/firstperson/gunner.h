@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "geometry/vector.h"
+#include "scene/object.h"
 #include "scene/stage.h"
 
 // A gun for any scene object: a fixed pool of N shots of FireType held inside the shooter (built right

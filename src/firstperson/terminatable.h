@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <numbers>
+
+#include "app/sound.h"
+#include "geometry/matrix.h"
+#include "geometry/vector.h"
+#include "scene/object.h"
+
+// Dying, for an enemy drawn from a mesh: state 1 throws the object up, plays "bang", makes it passive to
+// the others' contact searches and tumbles it until it comes down on the ground or strikes something fixed.
+template <class Base>
+class Terminatable : public Base {
+  public:
+    using Base::Base;
+
+    // Coming down onto the ground or the world's edge, or striking a fixed object, ends a dying object.
+    Object& hit(Object* other) override {
+        if (this->state == 1 &&
+            ((other == nullptr && this->velocity().y <= 0) || (other != nullptr && other->isFixed()))) {
+            setState(0);
+            this->setActive(false);
+        }
+        return Base::hit(other);
+    }
+    // A dying object is never hit again.
+    bool isPassive() const override { return this->state == 1; }
+
+    // Entering state 1 throws the object and plays "bang"; states 0 and 1 start upright.
+    Object& setState(std::int32_t s) override {
+        if (s == 1) {
+            this->setVelocity(fallVelocity());
+            ::bang();
+            this->modelTransform().identity();
+        } else if (s == 0) {
+            this->modelTransform().identity();
+        }
+        return Base::setState(s);
+    }
+    // A dying object tumbles while it rises and vanishes at the top of its throw.
+    void behave(std::int32_t current, double) override {
+        if (current != 1) {
+            return;
+        }
+        if (this->velocity().y <= 0) {
+            setState(0);
+            this->setActive(false);
+        } else {
+            this->modelTransform().rotationX(this->timer * 3 * std::numbers::pi);
+        }
+    }
+
+    // Straight up at 10.5 to 14 radii per second.
+    virtual Vector fallVelocity() const { return Vector(0, (random(0) + 3) * 7 * this->radius() * 0.5, 0); }
+};
