@@ -13,7 +13,7 @@ namespace {
 constexpr Color Background(0.06, 0.08, 0.2);
 constexpr Color GridLines(0.1, 0.22, 0.16);
 constexpr Color EdgeRing(0.25, 0.6, 0.4);
-constexpr Color VanPaint(0.55, 0.6, 0.45);
+constexpr Color VanPaint(0.7, 0.72, 0.5);
 
 struct Parking {
     double x, z;
@@ -24,6 +24,7 @@ struct Parking {
 // Away from the circles, and from where the aircraft come down when shot: a van under a falling wreck would
 // catch it. The inner two are the player's first platforms: 0.8 high, a jump up from the ground, and a jump
 // from their roofs is high enough to be seen by the aircraft.
+constexpr double VanScale = 1.1;
 const Parking Vans[] = {
     {0.5, 1.6, Vector(1, 0, 0.3)}, {1.2, -2.4, Vector(0.2, 0, 1)}, {-4.8, 4.8, Vector(1, 0, 1)},
     {5.2, 4.4, Vector(-1, 0, 1)},  {4.8, -4.8, Vector(1, 0, -1)},  {-6.3, -2.6, Vector(0.4, 0, 1)},
@@ -49,10 +50,13 @@ const Circle Circles[] = {
 Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::move(clock)) {
     // The objects read the live scene (sizes, the clock), so they are built now that it exists. Should one
     // fail, the scene's destruction deletes those already registered.
+    // The shots' shared darts are built now rather than at the first shot, in the middle of play.
+    Fire::dart();
+    HeroFire::dart();
     ground_ = new Ground(Size, GridLines, EdgeRing);
     ground_->setActive(true);
     for (const Parking& parking : Vans) {
-        RAF* van = new RAF(VanPaint, 1.0);
+        RAF* van = new RAF(VanPaint, VanScale);
         van->place(parking.x, parking.z);
         van->face(parking.heading);
         van->setActive(true);
