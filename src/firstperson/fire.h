@@ -16,7 +16,7 @@ class Fire : public MeshObject, public Projectile {
         explicit ConeMesh(const Color& color);
     };
 
-    // A streak 0.125 long along local Z, black at its back end.
+    // A streak a quarter long along local Z, black at its back end.
     class LineMesh : public ::LineMesh {
       public:
         explicit LineMesh(const Color& color);
