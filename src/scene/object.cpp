@@ -60,9 +60,13 @@ Object& Object::update(double dt) {
     move(position(), dt);
     airborne_ = true;
 
-    // Scratch storage kept from update to update, so that the per-frame path allocates only while the list
-    // first grows. Each update works on the entries past those of any update still running.
-    static std::vector<Object*> contacts;
+    // Scratch storage kept from update to update and made roomy at the first, so that the per-frame path
+    // allocates nothing. Each update works on the entries past those of any update still running.
+    static std::vector<Object*> contacts = [] {
+        std::vector<Object*> roomy;
+        roomy.reserve(64);
+        return roomy;
+    }();
     const std::size_t first = contacts.size();
     if (collect(contacts, position()) > first) {
         resolveContacts(contacts, first, previous, dt);
