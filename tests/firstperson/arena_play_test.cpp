@@ -243,13 +243,14 @@ bool inside(const Object& object, double edge) {
 }
 
 Play play() {
-    std::srand(2024);
     cueLog().clear();
     // Room for every cue of the play, so that recording them allocates nothing during the frames.
     cueLog().reserve(100000);
     Play seen;
     SteppedClock clock;
     Arena arena(clock.seam());
+    // After the scene, which seeds the generator from the clock.
+    std::srand(2024);
     ScriptedPlayer player(arena);
     const std::vector<Object*> objects = registry;
     seen.objects = objects.size();
