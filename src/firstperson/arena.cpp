@@ -26,7 +26,7 @@ struct Parking {
 // from their roofs is high enough to be seen by the aircraft.
 constexpr double VanScale = 1.1;
 const Parking Vans[] = {
-    {0.5, 1.6, Vector(1, 0, 0.3)}, {1.2, -2.4, Vector(0.2, 0, 1)}, {-4.8, 4.8, Vector(1, 0, 1)},
+    {1.5, 2.2, Vector(1, 0, 0.3)}, {1.6, -2.8, Vector(0.2, 0, 1)}, {-4.8, 4.8, Vector(1, 0, 1)},
     {5.2, 4.4, Vector(-1, 0, 1)},  {4.8, -4.8, Vector(1, 0, -1)},  {-6.3, -2.6, Vector(0.4, 0, 1)},
 };
 
