@@ -21,13 +21,14 @@ struct Parking {
     Vector heading;
 };
 
-// Away from the circles, and from where the aircraft come down when shot: a van under a falling wreck would
-// catch it. The inner two are the player's first platforms: 0.8 high, a jump up from the ground, and a jump
-// from their roofs is high enough to be seen by the aircraft.
+// Away from the circles and from where the aircraft come down when shot: a van under a falling wreck would
+// catch it. They are 0.88 high, a jump up from the ground, and a jump from a roof takes the player high
+// enough to reach the outer circles and to be seen by the aircraft. The inner two are near the respawn
+// point, the outer four between the inner circle and the next.
 constexpr double VanScale = 1.1;
 const Parking Vans[] = {
-    {1.5, 2.2, Vector(1, 0, 0.3)}, {1.6, -2.8, Vector(0.2, 0, 1)}, {-4.8, 4.8, Vector(1, 0, 1)},
-    {5.2, 4.4, Vector(-1, 0, 1)},  {4.8, -4.8, Vector(1, 0, -1)},  {-6.3, -2.6, Vector(0.4, 0, 1)},
+    {1.5, 2.2, Vector(1, 0, 0.3)},  {1.6, -2.8, Vector(0.2, 0, 1)}, {-5.0, 5.0, Vector(1, 0, 1)},
+    {5.45, 4.55, Vector(-1, 0, 1)}, {5.0, -5.0, Vector(1, 0, -1)},  {-6.55, -2.75, Vector(0.4, 0, 1)},
 };
 
 struct Circle {
@@ -37,11 +38,11 @@ struct Circle {
     int aircraft;
 };
 
-// The inner circle is in reach of a shot from a jump off the ground, the outer one from a jump off a roof.
-// Both stay well clear of the respawn point, two units from the middle.
+// The inner and the outermost circle are in reach of a shot from a jump off the ground, the middle one from a
+// jump off a roof. All stay well clear of the respawn point, two units from the middle.
 const Circle Circles[] = {
     {Vector(5, 1.8, 0), false, 2},
-    {Vector(8.5, 2.6, 0), true, 2},
+    {Vector(9, 2.6, 0), true, 2},
     {Vector(11, 2.2, 0), false, 1},
 };
 
