@@ -1,5 +1,7 @@
 #include "firstperson/arena.h"
 
+#include <utility>
+
 #include "firstperson/fokker_enemy.h"
 #include "firstperson/ground.h"
 #include "firstperson/hero.h"
@@ -49,11 +51,11 @@ const Circle Circles[] = {
 }  // namespace
 
 Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::move(clock)) {
-    // The objects read the live scene (sizes, the clock), so they are built now that it exists. Should one
-    // fail, the scene's destruction deletes those already registered.
     // The shots' shared darts are built now rather than at the first shot, in the middle of play.
     Fire::dart();
     HeroFire::dart();
+    // The objects read the live scene (sizes, the clock), so they are built now that it exists. Should one
+    // fail, the scene's destruction deletes those already registered.
     ground_ = new Ground(Size, GridLines, EdgeRing);
     ground_->setActive(true);
     for (const Parking& parking : Vans) {

@@ -1,5 +1,6 @@
 #include "firstperson/logic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
