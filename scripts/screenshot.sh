@@ -1,29 +1,67 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the viewer from the real program under a virtual display:
-#   bash scripts/screenshot.sh [studio executable] [output.png] [model]
-# With a model (van, tank, garden-tree, ...) the viewer shows that model, and the picture goes by default to
-# docs/model-<model>.png. An empty argument stands for its default: bash scripts/screenshot.sh "" "" tank
+# Takes a README screenshot from the real program under a virtual display:
+#   bash scripts/screenshot.sh [studio|firstperson] [output.png] [model]
+# The viewer is shown raised, turned and moved back; given a model (van, tank, triplane, ...) it shows that
+# model one step back, and the picture goes by default to docs/model-<model>.png. The combat program is shown
+# after a first aircraft is down, with the score at the bottom, the player's shots in flight and as many
+# aircraft in view as it finds. An empty argument stands for its default: bash scripts/screenshot.sh "" "" tank
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --tests
-exe=${1:-build/src/studio/studio}
+program=${1:-studio}
 model=${3:-}
-# The viewer's picture: raised one step, turned 45 degrees and moved three steps back; a model's: one step back.
-keys="Down Down Down Return Left Left Left"
-out=${2:-docs/studio.png}
-if [ -n "$model" ]; then
-  keys="Down Return Left Left Left"
-  out=${2:-docs/model-$model.png}
-fi
-shoot='
-SDL_AUDIODRIVER=dummy "$1" ${3:+"$3"} & pid=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name "^Studio 3D model viewer" | head -n 1)
-sleep 2
-xdotool key --window "$win" $4
+case $program in
+  studio)
+    exe=build/src/studio/studio
+    caption="Studio 3D model viewer"
+    keys="Down Down Down Return Left Left Left"
+    out=${2:-docs/studio.png}
+    if [ -n "$model" ]; then
+      keys="Down Return Left Left Left"
+      out=${2:-docs/model-$model.png}
+    fi
+    play='xdotool key --window "$win" '"$keys"'; sleep 1
+import -window "$win" -resize 50% "$out"'
+    ;;
+  firstperson)
+    exe=build/src/firstperson/firstperson
+    caption="Studio 3D first-person combat"
+    out=${2:-docs/firstperson.png}
+    # Jumps and fires while turning until the caption shows a score; then turns in steps, firing, and keeps
+    # the view with the most aircraft magenta in it.
+    play='
+xdotool keydown --window "$win" Return Left
+for _ in $(seq 60); do
+  xdotool key --window "$win" --repeat 5 --delay 60 space
+  xdotool getwindowname "$win" | grep -q "\[" && break
+done
+xdotool keyup --window "$win" Return Left
 sleep 1
-import -window "$win" -resize 50% "$2"
+best=-1
+for step in $(seq 16); do
+  xdotool keydown --window "$win" Left; sleep 0.08; xdotool keyup --window "$win" Left
+  xdotool key --window "$win" space
+  sleep 0.15
+  import -window "$win" -resize 50% "$out.$step.png"
+  magenta=$(/usr/bin/python3 tests/e2e/lib/pixel_stats.py "$out.$step.png" | sed -n "s/^magenta=//p")
+  if [ "$magenta" -gt "$best" ]; then best=$magenta; mv "$out.$step.png" "$out.best.png"; else rm "$out.$step.png"; fi
+done
+mv "$out.best.png" "$out"'
+    ;;
+  *)
+    echo "usage: $0 [studio|firstperson] [output.png] [model]" >&2
+    exit 2
+    ;;
+esac
+shoot='
+SDL_AUDIODRIVER=dummy "$1" ${5:+"$5"} & pid=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2" | head -n 1)
+sleep 2
+out=$4
+eval "$3"
 xdotool key --window "$win" Escape || true
+xdotool keyup Escape || true
 wait "$pid"
 '
-bash scripts/with-display.sh bash -c "$shoot" shoot "$exe" "$out" "$model" "$keys"
+bash scripts/with-display.sh bash -c "$shoot" shoot "$exe" "$caption" "$play" "$out" "$model"
 echo "wrote $out"

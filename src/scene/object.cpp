@@ -24,6 +24,8 @@ const Vector& column(const Matrix& matrix, int first) {
 }  // namespace
 
 Object::Object() {
+    // Room for more contacts than an object meets at once, so that no frame allocates for them.
+    contacts_.reserve(16);
     registry.push_back(this);
 }
 
@@ -60,10 +62,9 @@ Object& Object::update(double dt) {
     move(position(), dt);
     airborne_ = true;
 
-    // Allocates only when the first contact is found.
-    std::vector<Object*> contacts;
-    if (collect(contacts, position()) > 0) {
-        resolveContacts(contacts, previous, dt);
+    contacts_.clear();
+    if (collect(contacts_, position()) > 0) {
+        resolveContacts(previous, dt);
     }
     if (!active_) {
         return *this;
@@ -76,10 +77,10 @@ Object& Object::update(double dt) {
     return *this;
 }
 
-void Object::resolveContacts(const std::vector<Object*>& contacts, const Vector& previous, double dt) {
+void Object::resolveContacts(const Vector& previous, double dt) {
     Vector& p = position();
     Vector slide(velocity_.x, 0, velocity_.z);
-    for (Object* other : contacts) {
+    for (Object* other : contacts_) {
         if (!active_) {
             break;
         }

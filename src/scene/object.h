@@ -88,7 +88,11 @@ class Object {
     Matrix placement_;
 
   private:
-    void resolveContacts(const std::vector<Object*>& contacts, const Vector& previous, double dt);
+    // The contacts of the update under way, kept between updates so that their room is reused.
+    std::vector<Object*> contacts_;
+
+    // Moves by the contacts found at the new position and tells both sides of each.
+    void resolveContacts(const Vector& previous, double dt);
     void restOnGround();
     void keepInsideEdge();
 };

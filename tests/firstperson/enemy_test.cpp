@@ -81,7 +81,7 @@ TEST_F(Layers, DyingThrowsItUpBangsTumblesAndEndsAtTheTopOfTheThrow) {
     EXPECT_EQ(target.modelTransform().m[5], 1);
 }
 
-TEST_F(Layers, ADyingObjectEndsOnAFixedObjectOrComingDownButNotWhileRising) {
+TEST_F(Layers, ADyingObjectEndsOnAFixedObjectOrComingDownOntoAnythingButNotWhileRising) {
     Target target;
     target.update(0.02);
     target.setState(1);
@@ -95,11 +95,14 @@ TEST_F(Layers, ADyingObjectEndsOnAFixedObjectOrComingDownButNotWhileRising) {
     target.hit(&rock);
     EXPECT_FALSE(target.isActive());
 
-    target.setActive(true);
-    target.setState(1);
-    target.velocity().y = 0;
-    target.hit(nullptr);
-    EXPECT_FALSE(target.isActive());
+    // Coming down, the ground or anything it lands on ends it.
+    for (Object* below : {static_cast<Object*>(nullptr), static_cast<Object*>(&loose)}) {
+        target.setActive(true);
+        target.setState(1);
+        target.velocity().y = 0;
+        target.hit(below);
+        EXPECT_FALSE(target.isActive());
+    }
 }
 
 }  // namespace

@@ -1,0 +1,59 @@
+// A presented frame of the combat program's arena, against a bare window that only clears, pauses 20 ms
+// and swaps, both in a shown 1280x1024 window on the same display. Process CPU counts the driver's own
+// rasterising threads; real time includes the pause. Run inside a display (scripts/with-display.sh).
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include "app/logic.h"
+#include "firstperson/arena.h"
+#include "geometry/color.h"
+
+namespace {
+
+constexpr int Width = 1280;
+constexpr int Height = 1024;
+
+// Shows the live scene's window at the benchmark's size and reports the size it got.
+void showAtBenchmarkSize(Graphics& scene, benchmark::State& state) {
+    SDL_Window* window = SDL_GL_GetCurrentWindow();
+    SDL_ShowWindow(window);
+    SDL_SetWindowSize(window, Width, Height);
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(window, &width, &height);
+    scene.resize(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
+    state.counters["width"] = width;
+    state.counters["height"] = height;
+}
+
+// A scene with nothing in it: each frame clears, pauses and swaps.
+class BareWindow : public Logic {
+  public:
+    BareWindow() : Logic("bare window", 13, Black) {}
+    Input& input(int, bool) override { return *this; }
+};
+
+template <class Scene>
+void PresentedFrame(benchmark::State& state) {
+    Scene scene;
+    showAtBenchmarkSize(scene, state);
+    // Settled: the first frames build what is built lazily.
+    for (int i = 0; i < 10; ++i) {
+        scene.frame();
+    }
+    for (auto _ : state) {
+        scene.frame();
+    }
+}
+
+void BareWindowFrame(benchmark::State& state) {
+    PresentedFrame<BareWindow>(state);
+}
+BENCHMARK(BareWindowFrame)->Unit(benchmark::kMillisecond)->MinTime(5)->MeasureProcessCPUTime()->UseRealTime();
+
+void ArenaFrame(benchmark::State& state) {
+    PresentedFrame<FirstPerson::Arena>(state);
+}
+BENCHMARK(ArenaFrame)->Unit(benchmark::kMillisecond)->MinTime(5)->MeasureProcessCPUTime()->UseRealTime();
+
+}  // namespace

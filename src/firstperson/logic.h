@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/logic.h"
+#include "firstperson/combat.h"
+#include "geometry/vector.h"
+
+namespace FirstPerson {
+
+class Hero;
+
+// The combat scene: the camera is the player's eyes while the player lives and a slow overview circling the
+// scene otherwise. It keeps the score, shows it with a few statistics in the caption and the overlay (cyan
+// while the player lives, white otherwise, pulsing), and hands every control to the player.
+class Logic : public ::Logic, public Combat {
+  public:
+    // avatar may be null, or set later by a scene that can only build it once the window exists; it is not
+    // owned here: like every object it is registered, and deleted with the scene.
+    Logic(std::string_view title, double size, Hero* avatar, const Color& background, FrameClock clock = {});
+    ~Logic() override;
+
+    Input& input(int control, bool pressed) override;
+    // Places the camera, then draws the objects.
+    void draw() override;
+    // The status text's colour, then every object.
+    void update(double dt) override;
+
+    // The overview: high above the world's edge, looking down on the middle.
+    virtual Vector idleEye() const;
+    virtual Vector idleTarget() const;
+
+    // Where the camera is and what it looks at this frame.
+    Vector eye() const;
+    Vector target() const;
+    // Whether the camera sees through the player's eyes.
+    bool seesThroughPlayer() const;
+
+    Object* player() const override;
+    std::uint32_t currentScore() const override { return score; }
+    // Changes the score by delta, never below 0, and shows the new status. Returns the new score.
+    std::uint32_t addScore(std::int32_t delta) override;
+
+    // The status shown: "[ score : per shot : per second alive : frames per second ]", the parts without a
+    // measure left out; empty while the score is 0.
+    const std::string& status() const { return status_; }
+
+    std::uint32_t score = 0;
+    Hero* hero = nullptr;
+
+  private:
+    std::string status_;
+};
+
+}  // namespace FirstPerson

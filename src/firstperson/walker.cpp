@@ -1,0 +1,82 @@
+#include "firstperson/walker.h"
+
+#include <numbers>
+
+#include "app/graphics.h"
+
+double Walker::radius() const {
+    return 2 * graphics().nearPlane;
+}
+
+double Walker::halfHeight() const {
+    return 2.5 * radius();
+}
+
+void Walker::setActive(bool on) {
+    forward = strafe = turn = 0;
+    jump = false;
+    Object::setActive(on);
+}
+
+namespace {
+
+// Pressing sets the direction; releasing clears it only if it is still the released one.
+void steer(double& axis, double direction, bool pressed) {
+    if (pressed) {
+        axis = direction;
+    } else if (axis * direction > 0) {
+        axis = 0;
+    }
+}
+
+}  // namespace
+
+Input& Walker::input(int control, bool pressed) {
+    switch (control) {
+        case 0:
+            steer(forward, +1, pressed);
+            break;
+        case 1:
+            steer(forward, -1, pressed);
+            break;
+        case 2:
+            steer(turn, -1, pressed);
+            break;
+        case 3:
+            steer(turn, +1, pressed);
+            break;
+        case 4:
+            steer(strafe, -1, pressed);
+            break;
+        case 5:
+            steer(strafe, +1, pressed);
+            break;
+        case 6:
+            jump = pressed;
+            break;
+        default:
+            break;
+    }
+    return *this;
+}
+
+Object& Walker::update(double dt) {
+    if (!isAirborne()) {
+        const double s = walkingSpeed();
+        Vector v(0, velocity().y, 0);
+        if (forward != 0) {
+            v.add(Vector(forwardAxis()).scale(s * forward));
+        }
+        if (strafe != 0) {
+            v.add(Vector(forwardAxis()).rotateY(std::numbers::pi / 2).scale(s * strafe));
+        }
+        if (jump) {
+            v.y += s * 4 / 3;
+        }
+        setVelocity(v);
+    }
+    if (turn != 0) {
+        face(Vector(forwardAxis()).rotateY(turn * std::numbers::pi * dt));
+    }
+    return Object::update(dt);
+}

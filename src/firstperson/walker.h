@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/input.h"
+#include "scene/object.h"
+
+// The player's body: an invisible upright cylinder that walks, sidesteps, turns and jumps on the control
+// codes. It steers only while it stands on something; in the air it can still turn but its path is left to
+// gravity.
+class Walker : public Object, public Input {
+  public:
+    Walker() = default;
+
+    // Nothing to draw: the camera sits inside it.
+    void draw() override {}
+    // Twice the near plane, so that the camera at its centre never sees through what it touches.
+    double radius() const override;
+    double halfHeight() const override;
+    // Let go of every control as well.
+    void setActive(bool on) override;
+    using Object::setVelocity;
+
+    // Arrows walk and turn, 'A' and 'F' sidestep, Enter jumps. A release only stops its own direction.
+    Input& input(int control, bool pressed) override;
+    Object& update(double dt) override;
+
+    // Units per second on the ground.
+    double walkingSpeed() const { return 7 * halfHeight(); }
+
+    // -1, 0 or +1 each.
+    double forward = 0;
+    double strafe = 0;
+    double turn = 0;
+    bool jump = false;
+};
