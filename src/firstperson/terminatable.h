@@ -9,18 +9,18 @@
 #include "scene/object.h"
 
 // Dying, for an enemy drawn from a mesh: state 1 throws the object up, plays "bang", makes it passive to
-// the others' contact searches and tumbles it until it comes down onto the ground or anything else, or
-// strikes something fixed.
+// the others' contact searches and tumbles it until it comes down onto the ground or lands on anything else,
+// or strikes something fixed.
 template <class Base>
 class Terminatable : public Base {
   public:
     using Base::Base;
 
-    // Coming down onto the ground or the world's edge, or striking a fixed object, ends a dying object.
+    // Coming down onto the ground or the world's edge, landing on any object, or striking a fixed object ends
+    // a dying object. A wreck resting on a roof would otherwise lie there dying for ever and never come back.
     Object& hit(Object* other) override {
-        // Coming down onto anything ends it, not only onto the ground: a wreck resting on a roof would
-        // otherwise lie there dying for ever and never come back.
-        if (this->state == 1 && (this->velocity().y <= 0 || (other != nullptr && other->isFixed()))) {
+        const bool cameDown = other == nullptr ? this->velocity().y <= 0 : !this->isAirborne();
+        if (this->state == 1 && (cameDown || (other != nullptr && other->isFixed()))) {
             setState(0);
             this->setActive(false);
         }

@@ -273,6 +273,18 @@ TEST_F(Aircraft, AWreckEndsOnAFixedObjectAndStillKillsThePlayer) {
     EXPECT_FALSE(enemy.isActive());
 }
 
+TEST_F(Aircraft, AWreckLandingOnAnyObjectEnds) {
+    FokkerEnemy enemy(orbit, false);
+    takeOff(enemy);
+    FirstPerson::HeroFire shot;
+    shoot(enemy, shot);
+    Dummy roof(4, 1, 4);
+    const double gap = enemy.halfHeight() + roof.halfHeight() + 0.001;
+    roof.setPosition(Vector(enemy.position()).subtract(Vector(0, gap, 0)));
+    enemy.update(0.02);
+    EXPECT_FALSE(enemy.isActive());
+}
+
 TEST_F(Aircraft, WithEveryPointOfItsCircleTakenItStaysAwayAndRetriesEachFrame) {
     Dummy cloud(20, 10, 20);
     cloud.fixed = true;
