@@ -5,36 +5,11 @@
 # Usage: studio_window.sh path/to/studio.exe (inside a display with a window manager, Wine prefix set up)
 set -euo pipefail
 exe=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib/wine_window.sh"
 
-fail() {
-  echo "FAIL: $*" >&2
-  echo "-- stdout:" >&2; cat "$work/stdout" >&2 || true
-  echo "-- stderr:" >&2; cat "$work/stderr" >&2 || true
-  kill "$pid" 2>/dev/null || true
-  exit 1
-}
-
-wine "$exe" >"$work/stdout" 2>"$work/stderr" &
-pid=$!
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Studio 3D model viewer \| ' | head -n 1) ||
-  fail "no window with the viewer's caption"
-caption=$(xdotool getwindowname "$window")
-echo "caption: $caption"
-
-# Maximised: the window manager reports both maximised states and the window spans the screen's width.
-maximised=no
-for _ in $(seq 50); do
-  if xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ &&
-    xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT; then
-    maximised=yes
-    break
-  fi
-  sleep 0.1
-done
-[ "$maximised" = yes ] || fail "window not maximised: $(xprop -id "$window" _NET_WM_STATE)"
+start_window '^Studio 3D model viewer \| ' "the viewer's caption"
+# Maximised, and the window spans the screen's width.
+expect_maximised
 width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
 screen=$(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x.*/\1/p')
 [ "$width" -ge $((screen - 16)) ] || fail "window $width wide on a screen $screen wide"
@@ -62,10 +37,4 @@ near=$(stat "$work/near.png" lit)
 echo "nearer: lit $lit -> $near"
 [ "$near" -gt $((lit * 11 / 10)) ] || fail "Up did not bring the van nearer ($lit -> $near lit)"
 
-xdotool key --window "$window" Escape || true
-status=0
-timeout 30 tail --pid="$pid" -f /dev/null || fail "still running 30 s after Escape"
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
-[ ! -s "$work/stderr" ] || fail "unexpected standard error output"
-echo "closed with status 0"
+close_with_escape
