@@ -4,13 +4,111 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <new>
+#include <optional>
+#include <span>
 #include <thread>
 #include <vector>
 
+#include "platform/resources.h"
 #include "platform/sound.h"
+#include "platform/wave.h"
 #include "support/disk_audio.h"
 
 // The device plays 48 kHz mono signed 16-bit, so a 48 kHz mono sound reaches the file sample for sample.
+
+namespace {
+
+// Allocations by this thread while counting, not those of the audio thread.
+thread_local bool counting = false;
+long allocations = 0;
+
+void* allocate(std::size_t size, std::size_t alignment = alignof(std::max_align_t)) {
+    if (counting) {
+        ++allocations;
+    }
+    size = std::max<std::size_t>(size, 1);
+    void* p = alignment <= alignof(std::max_align_t)
+                  ? std::malloc(size)
+                  : std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
+    if (p == nullptr) {
+        throw std::bad_alloc();
+    }
+    return p;
+}
+
+void* allocateOrNull(std::size_t size, std::size_t alignment = alignof(std::max_align_t)) noexcept {
+    try {
+        return allocate(size, alignment);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+// Every form of new and delete is replaced, so that all memory comes from malloc and goes back to free.
+void* operator new(std::size_t size) {
+    return allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return allocate(size);
+}
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    return allocate(size, static_cast<std::size_t>(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment) {
+    return allocate(size, static_cast<std::size_t>(alignment));
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return allocateOrNull(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return allocateOrNull(size);
+}
+void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
+    return allocateOrNull(size, static_cast<std::size_t>(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
+    return allocateOrNull(size, static_cast<std::size_t>(alignment));
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -60,8 +158,16 @@ class DiskAudio : public DiskAudioTest {
         return std::count(samples.begin(), samples.end(), value);
     }
 
-    static bool silent(const std::vector<std::int16_t>& samples) {
-        return countOf(samples, 0) == std::ssize(samples);
+    static bool silent(std::span<const std::int16_t> samples) {
+        return std::ranges::all_of(samples, [](std::int16_t s) { return s == 0; });
+    }
+
+    // The samples from the first that is not silent to the last.
+    static std::span<const std::int16_t> withoutSilenceAround(std::span<const std::int16_t> samples) {
+        auto sound = [](std::int16_t s) { return s != 0; };
+        auto first = std::ranges::find_if(samples, sound);
+        auto last = std::find_if(samples.rbegin(), samples.rend(), sound).base();
+        return first < last ? std::span(first, last) : std::span<const std::int16_t>();
     }
 };
 
@@ -139,6 +245,44 @@ TEST_F(DiskAudio, CorruptFirstSoundLeavesTheDeviceUnopened) {
     platform::playWave(corrupt);
     EXPECT_FALSE(platform::soundPlaying());
     EXPECT_TRUE(silent(closeAndRead()));
+}
+
+TEST_F(DiskAudio, PlayingACueAgainAllocatesNothingAndPlaysTheSameSamples) {
+    const std::span<const std::byte> fire = platform::findResource("fire");
+    std::optional<platform::PcmSound> decoded = platform::decodeWave(fire);
+    ASSERT_TRUE(decoded);
+    ASSERT_EQ(decoded->channels, 1);
+    ASSERT_EQ(decoded->sampleRate, deviceRate);
+    const std::span<const std::int16_t> cue = withoutSilenceAround(decoded->samples);
+    ASSERT_FALSE(cue.empty());
+
+    platform::playWave(fire);
+    waitUntilPlayedOut();
+    allocations = 0;
+    counting = true;
+    platform::playWave(fire);
+    counting = false;
+    EXPECT_EQ(allocations, 0);
+
+    // The cue twice, with nothing but silence between.
+    const std::vector<std::int16_t> played = playedAfterQueueEmpties();
+    const std::span<const std::int16_t> heard = withoutSilenceAround(played);
+    ASSERT_GE(heard.size(), 2 * cue.size());
+    EXPECT_TRUE(std::ranges::equal(heard.first(cue.size()), cue));
+    EXPECT_TRUE(std::ranges::equal(heard.last(cue.size()), cue));
+    EXPECT_TRUE(silent(heard.subspan(cue.size(), heard.size() - 2 * cue.size())));
+}
+
+TEST_F(DiskAudio, ABufferRefilledWithAnotherSoundPlaysTheNewOne) {
+    std::vector<std::byte> wave = constantWave(first, 4800);
+    platform::playWave(wave);
+    waitUntilPlayedOut();
+    // Same address, same size, other bytes.
+    std::ranges::copy(constantWave(second, 4800), wave.begin());
+    platform::playWave(wave);
+    std::vector<std::int16_t> played = playedAfterQueueEmpties();
+    EXPECT_EQ(countOf(played, first), 4800);
+    EXPECT_EQ(countOf(played, second), 4800);
 }
 
 TEST(NoAudioDevice, PlaysNothingAndSaysNothing) {

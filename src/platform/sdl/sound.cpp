@@ -2,9 +2,11 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/wave.h"
@@ -113,69 +115,102 @@ class AudioOutput {
     bool failed_ = false;
 };
 
-AudioOutput& output() {
-    static AudioOutput audio;
-    return audio;
-}
-
 struct AudioStreamDeleter {
     void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
 };
 
-// The sound's samples in the device's format.
-std::optional<std::vector<Uint8>> convertForDevice(const PcmSound& sound) {
+// The wave's samples in the device's format; none when it does not decode.
+std::vector<Uint8> convertForDevice(std::span<const std::byte> wave) {
+    std::optional<PcmSound> sound = decodeWave(wave);
+    if (!sound) {
+        return {};
+    }
     std::unique_ptr<SDL_AudioStream, AudioStreamDeleter> stream(
-        SDL_NewAudioStream(AUDIO_S16SYS, static_cast<Uint8>(sound.channels), sound.sampleRate, deviceFormat,
+        SDL_NewAudioStream(AUDIO_S16SYS, static_cast<Uint8>(sound->channels), sound->sampleRate, deviceFormat,
                            deviceChannels, deviceRate));
     if (!stream) {
-        return std::nullopt;
+        return {};
     }
-    const auto bytes = static_cast<int>(sound.samples.size() * sizeof(std::int16_t));
-    if (SDL_AudioStreamPut(stream.get(), sound.samples.data(), bytes) != 0 ||
+    const auto bytes = static_cast<int>(sound->samples.size() * sizeof(std::int16_t));
+    if (SDL_AudioStreamPut(stream.get(), sound->samples.data(), bytes) != 0 ||
         SDL_AudioStreamFlush(stream.get()) != 0) {
-        return std::nullopt;
+        return {};
     }
     std::vector<Uint8> converted(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
     int got = SDL_AudioStreamGet(stream.get(), converted.data(), static_cast<int>(converted.size()));
     if (got <= 0) {
-        return std::nullopt;
+        return {};
     }
     converted.resize(static_cast<std::size_t>(got));
     return converted;
+}
+
+// Every sound played so far, decoded and converted once, so that a cue played with every shot neither decodes
+// nor allocates again. A sound is matched by its bytes, not by their address: a caller may free a buffer and
+// reuse its address for other bytes, and comparing the few kilobytes of a cue costs little. One entry per
+// distinct sound (the program has four), kept across closeSound() since the device's format never changes.
+class SoundCache {
+  public:
+    // The wave's samples, decoded the first time it is seen. A wave that does not decode is kept as empty,
+    // so that it is not decoded again either.
+    std::span<const Uint8> samples(std::span<const std::byte> wave) {
+        for (const Entry& entry : entries_) {
+            if (entry.wave.size() == wave.size() &&
+                std::equal(wave.begin(), wave.end(), entry.wave.begin())) {
+                return entry.samples;
+            }
+        }
+        entries_.push_back(Entry{{wave.begin(), wave.end()}, convertForDevice(wave)});
+        return entries_.back().samples;
+    }
+
+  private:
+    struct Entry {
+        std::vector<std::byte> wave;
+        std::vector<Uint8> samples;
+    };
+    std::vector<Entry> entries_;
+};
+
+// The backend's state for the life of the program.
+struct Audio {
+    AudioOutput output;
+    SoundCache sounds;
+};
+
+Audio& audio() {
+    static Audio state;
+    return state;
 }
 
 }  // namespace
 
 void playWave(std::span<const std::byte> wave) {
     stopSound();
-    std::optional<PcmSound> sound = decodeWave(wave);
-    if (!sound) {
+    std::span<const Uint8> samples = audio().sounds.samples(wave);
+    if (samples.empty()) {
         return;
     }
-    SDL_AudioDeviceID device = output().device();
+    SDL_AudioDeviceID device = audio().output.device();
     if (device == 0) {
         return;
     }
-    std::optional<std::vector<Uint8>> samples = convertForDevice(*sound);
-    if (!samples) {
-        return;
-    }
-    SDL_QueueAudio(device, samples->data(), static_cast<Uint32>(samples->size()));
+    SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size()));
 }
 
 void stopSound() {
-    if (SDL_AudioDeviceID device = output().openDevice(); device != 0) {
+    if (SDL_AudioDeviceID device = audio().output.openDevice(); device != 0) {
         SDL_ClearQueuedAudio(device);
     }
 }
 
 bool soundPlaying() {
-    SDL_AudioDeviceID device = output().openDevice();
+    SDL_AudioDeviceID device = audio().output.openDevice();
     return device != 0 && SDL_GetQueuedAudioSize(device) > 0;
 }
 
 void closeSound() {
-    output().close();
+    audio().output.close();
 }
 
 }  // namespace platform
