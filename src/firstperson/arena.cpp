@@ -5,7 +5,11 @@
 #include "firstperson/fokker_enemy.h"
 #include "firstperson/ground.h"
 #include "firstperson/hero.h"
+#include "geometry/mesh.h"
+#include "models/garden_tree.h"
 #include "models/raf.h"
+#include "models/tank.h"
+#include "models/tanks_tree.h"
 
 namespace FirstPerson {
 
@@ -16,10 +20,11 @@ constexpr Color Background(0.06, 0.08, 0.2);
 constexpr Color GridLines(0.1, 0.22, 0.16);
 constexpr Color EdgeRing(0.25, 0.6, 0.4);
 constexpr Color VanPaint(0.7, 0.72, 0.5);
+constexpr Color TankPaint(0.5, 0.8, 0.3);
 
 struct Parking {
     double x, z;
-    // The direction the van's front points to.
+    // The direction the vehicle's front points to.
     Vector heading;
 };
 
@@ -32,6 +37,69 @@ const Parking Vans[] = {
     {1.5, 2.2, Vector(1, 0, 0.3)},  {1.6, -2.8, Vector(0.2, 0, 1)}, {-5.0, 5.0, Vector(1, 0, 1)},
     {5.45, 4.55, Vector(-1, 0, 1)}, {5.0, -5.0, Vector(1, 0, -1)},  {-6.55, -2.75, Vector(0.4, 0, 1)},
 };
+
+// Between the inner circle and the middle one, out of the way of the wrecks of both, like the outer vans.
+// Their roofs, 0.9 high, are a jump up from the ground like the vans'.
+constexpr double TankSize = 1.5;
+const Parking ParkedTanks[] = {
+    {-2.64, 6.54, Vector(1, 0, 0.4)},
+    {-3.31, -6.22, Vector(-1, 0, 0.5)},
+    {6.54, -2.64, Vector(0.4, 0, 1)},
+};
+
+enum class Kind { Garden, Conifer };
+
+struct Planting {
+    Kind kind;
+    unsigned levels;
+    // How far a conifer's layers are tipped, in radians.
+    double tilt;
+    // The tree is scaled to this height.
+    double height;
+    double x, z;
+};
+
+// Four copses in the ring between the inner and the middle circle, between the vans, none between the
+// respawn point and the inner circle. A tree's contact cylinder is as wide as its twigs or its lowest layer,
+// so the trees stand at most 2 high: under the middle circle, under the outer one where they are near it,
+// and far enough out from the inner one that an aircraft finds every point of each circle free.
+const Planting Copses[] = {
+    // Ahead of the player at the start, beyond the inner circle.
+    {Kind::Garden, 4, 0, 2.0, 7.19, 0.38},
+    {Kind::Conifer, 5, 0.1, 2.0, 8.56, 1.82},
+    {Kind::Garden, 3, 0, 1.7, 6.77, 2.6},
+    // To the right.
+    {Kind::Conifer, 4, 0.05, 1.8, 2.58, 6.72},
+    {Kind::Garden, 4, 0, 2.0, 1.82, 8.56},
+    {Kind::Conifer, 5, 0.15, 2.0, 0.38, 7.24},
+    // Behind.
+    {Kind::Conifer, 5, 0.1, 2.0, -6.89, 2.11},
+    {Kind::Garden, 4, 0, 2.0, -8.66, 1.22},
+    {Kind::Conifer, 4, 0, 1.8, -7.25, -0.13},
+    // To the left.
+    {Kind::Conifer, 5, 0.05, 2.0, -0.13, -7.2},
+    {Kind::Garden, 4, 0, 2.0, 1.22, -8.66},
+    {Kind::Garden, 3, 0, 1.7, 2.12, -6.93},
+};
+
+::Tree* plant(const Planting& planting) {
+    ::Tree* tree = nullptr;
+    ::Mesh* body = nullptr;
+    if (planting.kind == Kind::Garden) {
+        auto* garden = new Garden::Tree(planting.levels);
+        tree = garden;
+        body = &garden->body;
+    } else {
+        auto* conifer = new Tanks::Tree(planting.levels, planting.tilt);
+        tree = conifer;
+        body = &conifer->body;
+    }
+    // Before anything asks the tree's size, which is measured once.
+    body->scale(planting.height / body->bounds().size().y);
+    tree->place(planting.x, planting.z);
+    tree->setActive(true);
+    return tree;
+}
 
 struct Circle {
     // x the radius, y the height.
@@ -64,6 +132,16 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
         van->face(parking.heading);
         van->setActive(true);
         vans_.push_back(van);
+    }
+    for (const Parking& parking : ParkedTanks) {
+        Tank* tank = new Tank(TankPaint, TankSize);
+        tank->place(parking.x, parking.z);
+        tank->face(parking.heading);
+        tank->setActive(true);
+        tanks_.push_back(tank);
+    }
+    for (const Planting& planting : Copses) {
+        trees_.push_back(plant(planting));
     }
     for (const Circle& circle : Circles) {
         for (int i = 0; i < circle.aircraft; ++i) {
