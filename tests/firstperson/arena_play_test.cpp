@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "allocation_counter.h"
 #include "firstperson/combat_scene.h"
 #include "firstperson/combat_support.h"
 #include "firstperson/fokker_enemy.h"
@@ -26,60 +27,6 @@
 // Ten minutes of the arena played by a script, in this process, frame by frame with a fixed frame time: the
 // script turns toward an aircraft, jumps and fires, climbs a van once the aircraft start shooting, and
 // presses fire to come back when it has been killed. What happens is recorded once and judged by the tests.
-
-namespace {
-
-// Allocations by this thread while counting: the frame's own, not those of the driver's threads.
-thread_local bool counting = false;
-long allocations = 0;
-
-void* allocate(std::size_t size) {
-    if (counting) {
-        ++allocations;
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
-// The forms that return null instead of throwing, replaced too so that every pair of new and delete matches.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return allocate(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return operator new(size, std::nothrow);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
 
 namespace {
 

@@ -11,104 +11,13 @@
 #include <thread>
 #include <vector>
 
+#include "allocation_counter.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
 #include "platform/wave.h"
 #include "support/disk_audio.h"
 
 // The device plays 48 kHz mono signed 16-bit, so a 48 kHz mono sound reaches the file sample for sample.
-
-namespace {
-
-// Allocations by this thread while counting, not those of the audio thread.
-thread_local bool counting = false;
-long allocations = 0;
-
-void* allocate(std::size_t size, std::size_t alignment = alignof(std::max_align_t)) {
-    if (counting) {
-        ++allocations;
-    }
-    size = std::max<std::size_t>(size, 1);
-    void* p = alignment <= alignof(std::max_align_t)
-                  ? std::malloc(size)
-                  : std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
-    if (p == nullptr) {
-        throw std::bad_alloc();
-    }
-    return p;
-}
-
-void* allocateOrNull(std::size_t size, std::size_t alignment = alignof(std::max_align_t)) noexcept {
-    try {
-        return allocate(size, alignment);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-
-}  // namespace
-
-// Every form of new and delete is replaced, so that all memory comes from malloc and goes back to free.
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void* operator new(std::size_t size, std::align_val_t alignment) {
-    return allocate(size, static_cast<std::size_t>(alignment));
-}
-void* operator new[](std::size_t size, std::align_val_t alignment) {
-    return allocate(size, static_cast<std::size_t>(alignment));
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return allocateOrNull(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return allocateOrNull(size);
-}
-void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
-    return allocateOrNull(size, static_cast<std::size_t>(alignment));
-}
-void* operator new[](std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
-    return allocateOrNull(size, static_cast<std::size_t>(alignment));
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
 
 namespace {
 
