@@ -6,6 +6,10 @@
 
 #include <filesystem>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 void pinGlDrivers() {
@@ -26,5 +30,11 @@ void pinGlDrivers() {
 int main(int argc, char** argv) {
     pinGlDrivers();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+#if defined(__SANITIZE_ADDRESS__)
+    // Leaks are checked now, while the GL driver's worker threads sit idle, rather than among the exit
+    // handlers, where the driver stops and joins its threads and the checker could meet one half gone.
+    __lsan_do_leak_check();
+#endif
+    return result;
 }
