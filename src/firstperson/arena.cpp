@@ -101,6 +101,16 @@ const Planting Copses[] = {
     return tree;
 }
 
+// A vehicle of the given kind, standing on its wheels at the parking place and facing its heading.
+template <class Vehicle>
+Vehicle* park(const Parking& parking, const Color& paint, double size) {
+    auto* vehicle = new Vehicle(paint, size);
+    vehicle->place(parking.x, parking.z);
+    vehicle->face(parking.heading);
+    vehicle->setActive(true);
+    return vehicle;
+}
+
 struct Circle {
     // x the radius, y the height.
     Vector orbit;
@@ -127,18 +137,10 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
     ground_ = new Ground(Size, GridLines, EdgeRing);
     ground_->setActive(true);
     for (const Parking& parking : Vans) {
-        RAF* van = new RAF(VanPaint, VanScale);
-        van->place(parking.x, parking.z);
-        van->face(parking.heading);
-        van->setActive(true);
-        vans_.push_back(van);
+        vans_.push_back(park<RAF>(parking, VanPaint, VanScale));
     }
     for (const Parking& parking : ParkedTanks) {
-        Tank* tank = new Tank(TankPaint, TankSize);
-        tank->place(parking.x, parking.z);
-        tank->face(parking.heading);
-        tank->setActive(true);
-        tanks_.push_back(tank);
+        tanks_.push_back(park<Tank>(parking, TankPaint, TankSize));
     }
     for (const Planting& planting : Copses) {
         trees_.push_back(plant(planting));
