@@ -44,6 +44,11 @@ void Logic::draw() {
 }
 
 void Logic::frame() {
+    step();
+    Graphics::frame();
+}
+
+void Logic::step() {
     const FrameClock::TimePoint now = clock_.now();
     const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now - lastFrame);
     const double elapsed = static_cast<double>(nanoseconds.count()) / 1e9;
@@ -55,7 +60,6 @@ void Logic::frame() {
         sceneTime += dt;
     }
     clock_.sleepUntil(clock_.now() + FramePause);
-    Graphics::frame();
 }
 
 void Logic::update(double dt) {

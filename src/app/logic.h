@@ -29,7 +29,11 @@ class Logic : public Graphics, public Stage {
     // Draws the objects; scenes place the camera first.
     void draw() override;
     ~Logic() override;
+    // step(), then presents the frame.
     void frame() override;
+    // The frame's time step without the drawing: measures the real time since the last frame, updates
+    // every object by it (at most 0.1 s) and pauses. A long run of frames can be stepped and only some drawn.
+    void step();
     // Updates every registered object, in registration order, by the same dt.
     virtual void update(double dt);
     // Draws every active registered object under its placement, then counts the frame.
