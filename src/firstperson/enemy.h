@@ -27,7 +27,7 @@ class Enemy : public Base {
                 if (const std::optional<Matrix> spawn = spawnPlacement()) {
                     this->setPosition(Vector(spawn->m[12], spawn->m[13], spawn->m[14]));
                     this->face(Vector(spawn->m[8], spawn->m[9], spawn->m[10]));
-                    setState(0);
+                    setState(Spawned);
                     setActive(true);
                 }
             }
@@ -49,10 +49,14 @@ class Enemy : public Base {
         Base::setActive(on);
     }
 
-    // State 0 (just spawned) also stops any horizontal drift.
+    // The states every enemy shares; a concrete enemy numbers its own from 2.
+    static constexpr std::int32_t Spawned = 0;
+    static constexpr std::int32_t Dying = 1;
+
+    // Spawned also stops any horizontal drift.
     virtual Object& setState(std::int32_t s) {
         state = s;
-        if (s == 0) {
+        if (s == Spawned) {
             Object::setVelocity(0.0, 0.0);
         }
         return *this;
@@ -65,8 +69,8 @@ class Enemy : public Base {
     virtual std::optional<Matrix> spawnPlacement() = 0;
 
     std::int32_t appearances = 0;
-    // 0 just spawned, 1 dying; other values are the concrete enemy's.
-    std::int32_t state = 0;
+    // Spawned, Dying, or one of the concrete enemy's own states.
+    std::int32_t state = Spawned;
     // While active: seconds since switched on. While inactive: seconds left until the respawn.
     double timer = 0;
 };

@@ -20,7 +20,7 @@ class Enemy : public Base {
     Object& update(double dt) override {
         seesPlayer = false;
         Object* hero = player();
-        if (this->isActive() && this->state != 1 && hero != nullptr && hero->isActive()) {
+        if (this->isActive() && this->state != Base::Dying && hero != nullptr && hero->isActive()) {
             seesPlayer = true;
             const Vector& at = hero->position();
             Vector flat(at.x - this->position().x, 0, at.z - this->position().z);
@@ -41,7 +41,7 @@ class Enemy : public Base {
         }
         if (dynamic_cast<HeroFire*>(other) != nullptr) {
             addScore(killScore());
-            this->setState(1);
+            this->setState(Base::Dying);
             return *this;
         }
         return Base::hit(other);

@@ -19,7 +19,7 @@ FokkerEnemy::FokkerEnemy(const Vector& orbit, bool reversed)
 }
 
 const Vector* FokkerEnemy::acceleration() const {
-    return state == 1 ? FokkerEnemyBase::acceleration() : nullptr;
+    return state == Dying ? FokkerEnemyBase::acceleration() : nullptr;
 }
 
 double FokkerEnemy::reloadTime() const {
@@ -33,10 +33,10 @@ Vector FokkerEnemy::aimDirection() const {
 void FokkerEnemy::behave(std::int32_t current, double dt) {
     const double t = stage().stageTime();
     switch (current) {
-        case 0:
-            setState(2);
+        case Spawned:
+            setState(Circling);
             break;
-        case 2:
+        case Circling:
             setPosition(orbitPoint());
             face(orbitHeading());
             modelTransform().rotationZ(sense() * pi / 12 + std::sin(t * pi / 2) * pi / 48);
@@ -45,7 +45,7 @@ void FokkerEnemy::behave(std::int32_t current, double dt) {
             }
             FokkerEnemyBase::behave(current, dt);
             break;
-        case 1: {
+        case Dying: {
             // Level at the flying height, nose straight down at the ground. A circle on the ground has no
             // height to measure against: the aircraft is nose down at once.
             const double dive = orbit.y > 0 ? 1 - position().y / orbit.y : 1;

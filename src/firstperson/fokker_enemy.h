@@ -27,6 +27,9 @@ class FokkerEnemy : public FokkerEnemyBase {
     // the other way. Inactive until its first update places it.
     FokkerEnemy(const Vector& orbit, bool reversed);
 
+    // Its own state: flying its circle, banked, and firing when it can.
+    static constexpr std::int32_t Circling = 2;
+
     // Only a falling aircraft is pulled down.
     const Vector* acceleration() const override;
     // Three times as fast as the plain difficulty's reload.

@@ -8,9 +8,9 @@
 #include "geometry/vector.h"
 #include "scene/object.h"
 
-// Dying, for an enemy drawn from a mesh: state 1 throws the object up, plays "bang", makes it passive to
-// the others' contact searches and tumbles it until it comes down onto the ground or lands on anything else,
-// or strikes something fixed.
+// Dying, for an enemy drawn from a mesh: the Dying state throws the object up, plays "bang", makes it passive
+// to the others' contact searches and tumbles it until it comes down onto the ground or lands on anything
+// else, or strikes something fixed.
 template <class Base>
 class Terminatable : public Base {
   public:
@@ -20,33 +20,33 @@ class Terminatable : public Base {
     // a dying object. A wreck resting on a roof would otherwise lie there dying for ever and never come back.
     Object& hit(Object* other) override {
         const bool cameDown = other == nullptr ? this->velocity().y <= 0 : !this->isAirborne();
-        if (this->state == 1 && (cameDown || (other != nullptr && other->isFixed()))) {
-            setState(0);
+        if (this->state == Base::Dying && (cameDown || (other != nullptr && other->isFixed()))) {
+            setState(Base::Spawned);
             this->setActive(false);
         }
         return Base::hit(other);
     }
     // A dying object is never hit again.
-    bool isPassive() const override { return this->state == 1; }
+    bool isPassive() const override { return this->state == Base::Dying; }
 
-    // Entering state 1 throws the object and plays "bang"; states 0 and 1 start upright.
+    // Entering Dying throws the object and plays "bang"; Spawned and Dying start upright.
     Object& setState(std::int32_t s) override {
-        if (s == 1) {
+        if (s == Base::Dying) {
             this->setVelocity(fallVelocity());
             ::bang();
             this->modelTransform().identity();
-        } else if (s == 0) {
+        } else if (s == Base::Spawned) {
             this->modelTransform().identity();
         }
         return Base::setState(s);
     }
     // A dying object tumbles while it rises and vanishes at the top of its throw.
     void behave(std::int32_t current, double) override {
-        if (current != 1) {
+        if (current != Base::Dying) {
             return;
         }
         if (this->velocity().y <= 0) {
-            setState(0);
+            setState(Base::Spawned);
             this->setActive(false);
         } else {
             this->modelTransform().rotationX(this->timer * 3 * std::numbers::pi);

@@ -118,7 +118,8 @@ class ScriptedPlayer {
         const double reach = onRoof ? 3.0 : 2.1;
         for (std::size_t i = 0; i < arena_.aircraft().size(); ++i) {
             const FokkerEnemy& plane = *arena_.aircraft()[i];
-            if (!plane.isActive() || plane.state == 1 || plane.position().y > reach || !lastSeen_[i]) {
+            if (!plane.isActive() || plane.state == FokkerEnemy::Dying || plane.position().y > reach ||
+                !lastSeen_[i]) {
                 continue;
             }
             const double d = hero.distance(plane.position());
@@ -152,8 +153,9 @@ class ScriptedPlayer {
     void remember() {
         for (std::size_t i = 0; i < lastSeen_.size(); ++i) {
             const FokkerEnemy& plane = *arena_.aircraft()[i];
-            lastSeen_[i] =
-                plane.isActive() && plane.state != 1 ? std::optional(plane.position()) : std::nullopt;
+            lastSeen_[i] = plane.isActive() && plane.state != FokkerEnemy::Dying
+                               ? std::optional(plane.position())
+                               : std::nullopt;
         }
     }
 

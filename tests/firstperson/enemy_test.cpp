@@ -60,7 +60,7 @@ TEST_F(Layers, DyingThrowsItUpBangsTumblesAndEndsAtTheTopOfTheThrow) {
     Target target;
     target.update(0.02);
     const double radius = target.radius();
-    target.setState(1);
+    target.setState(Target::Dying);
     EXPECT_EQ(cueLog(), std::vector<std::string>{"bang"});
     EXPECT_TRUE(target.isPassive());
     EXPECT_GE(target.velocity().y, 10.5 * radius - 1e-12);
@@ -75,7 +75,7 @@ TEST_F(Layers, DyingThrowsItUpBangsTumblesAndEndsAtTheTopOfTheThrow) {
         ++updates;
     }
     EXPECT_FALSE(target.isActive());
-    EXPECT_EQ(target.state, 0);
+    EXPECT_EQ(target.state, Target::Spawned);
     EXPECT_FALSE(target.isPassive());
     EXPECT_GT(target.position().y, 3);  // vanished in the air
     EXPECT_EQ(target.modelTransform().m[5], 1);
@@ -84,7 +84,7 @@ TEST_F(Layers, DyingThrowsItUpBangsTumblesAndEndsAtTheTopOfTheThrow) {
 TEST_F(Layers, ADyingObjectEndsOnAFixedObjectOrComingDownButNotWhileRising) {
     Target target;
     target.update(0.02);
-    target.setState(1);
+    target.setState(Target::Dying);
     target.hit(nullptr);  // rising: the ground does not end it
     EXPECT_TRUE(target.isActive());
     Dummy loose;
@@ -97,7 +97,7 @@ TEST_F(Layers, ADyingObjectEndsOnAFixedObjectOrComingDownButNotWhileRising) {
     EXPECT_FALSE(target.isActive());
 
     target.setActive(true);
-    target.setState(1);
+    target.setState(Target::Dying);
     target.velocity().y = 0;
     target.hit(nullptr);
     EXPECT_FALSE(target.isActive());

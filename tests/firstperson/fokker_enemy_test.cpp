@@ -77,13 +77,13 @@ TEST_F(Aircraft, ComesOnSilentlyOnItsCircleThenFliesItBanked) {
     EXPECT_FALSE(enemy.isActive());
     enemy.update(0.02);
     ASSERT_TRUE(enemy.isActive());
-    EXPECT_EQ(enemy.state, 0);
+    EXPECT_EQ(enemy.state, FokkerEnemy::Spawned);
     EXPECT_TRUE(cueLog().empty());
     EXPECT_NEAR(std::hypot(enemy.position().x, enemy.position().z), 6, 1e-9);
     EXPECT_NEAR(enemy.position().y, 4, 1e-9);
 
     enemy.update(0.02);
-    EXPECT_EQ(enemy.state, 2);
+    EXPECT_EQ(enemy.state, FokkerEnemy::Circling);
     stage.time = 1;
     enemy.update(0.02);
     const Vector before = enemy.position();
@@ -195,7 +195,7 @@ TEST_F(Aircraft, AHitScoresThreeOnceBangsAndThrowsItForward) {
     shoot(enemy, first);
     EXPECT_FALSE(first.isActive());
     EXPECT_EQ(combat.score, 3u);
-    EXPECT_EQ(enemy.state, 1);
+    EXPECT_EQ(enemy.state, FokkerEnemy::Dying);
     EXPECT_EQ(cueLog(), (std::vector<std::string>{"fire", "bang"}));
     const double speed = enemy.velocity().length();
     EXPECT_GE(speed, 2 * enemy.radius() - 1e-12);
@@ -238,7 +238,7 @@ TEST_F(Aircraft, AWreckFallsNosingOverAndRollingAndEndsOnTheGroundThenComesBack)
     ASSERT_FALSE(enemy.isActive());
     EXPECT_LT(lowest, 1);
     EXPECT_NEAR(enemy.position().y, enemy.halfHeight(), 1e-9);
-    EXPECT_EQ(enemy.state, 0);
+    EXPECT_EQ(enemy.state, FokkerEnemy::Spawned);
     const double delay = enemy.timer;
     EXPECT_GE(delay, 3);
     EXPECT_LE(delay, 7);
@@ -311,7 +311,7 @@ TEST(AircraftAlone, WithoutACombatSceneItFliesAndDiesWithoutScoring) {
     EXPECT_EQ(flying(enemy), 0);
     FirstPerson::HeroFire shot;
     shoot(enemy, shot);
-    EXPECT_EQ(enemy.state, 1);
+    EXPECT_EQ(enemy.state, FokkerEnemy::Dying);
     EXPECT_EQ(FirstPerson::score(), 0u);
 }
 
