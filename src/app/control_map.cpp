@@ -1,30 +1,30 @@
 #include "app/control_map.h"
 
-int controlForKey(platform::VirtualKey key) {
+Control controlForKey(platform::VirtualKey key) {
     using platform::letterKey;
     switch (key) {
         case platform::KeyUp:
         case letterKey('S'):
-            return 0;
+            return Forward;
         case platform::KeyDown:
         case letterKey('D'):
-            return 1;
+            return Back;
         case platform::KeyLeft:
         case letterKey('H'):
-            return 2;
+            return TurnLeft;
         case platform::KeyRight:
         case letterKey('L'):
-            return 3;
+            return TurnRight;
         case letterKey('A'):
-            return 4;
+            return StepLeft;
         case letterKey('F'):
-            return 5;
+            return StepRight;
         case platform::KeyReturn:
         case letterKey('K'):
-            return 6;
+            return Jump;
         case platform::KeySpace:
         case letterKey('J'):
-            return 7;
+            return Shoot;
         default:
             return NoControl;
     }

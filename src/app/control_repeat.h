@@ -14,7 +14,7 @@ class ControlRepeat {
     // About 30 a second.
     static constexpr std::chrono::milliseconds RepeatInterval{33};
 
-    explicit ControlRepeat(int control) : control_(control) {}
+    explicit ControlRepeat(Control control) : control_(control) {}
 
     // Delivers what the control's state at now calls for: its press, a repeat that has fallen due, its
     // release, or nothing. A late call delivers one repeat, never a burst of those it missed.
@@ -22,7 +22,7 @@ class ControlRepeat {
     bool down() const { return down_; }
 
   private:
-    int control_;
+    Control control_;
     bool down_ = false;
     TimePoint nextRepeat_{};
 };

@@ -1,9 +1,12 @@
 #pragma once
 
-// The receiver of every keyboard and joystick control (codes in app/control_map.h).
+#include "app/control.h"
+
+// The receiver of every keyboard and joystick control.
 class Input {
   public:
-    // pressed tells a press from a release. Returns the receiver itself: a second call may follow on it.
+    // control is one of the Control codes; pressed tells a press from a release. Returns the receiver itself:
+    // a second call may follow on it.
     virtual Input& input(int control, bool pressed) = 0;
 
   protected:

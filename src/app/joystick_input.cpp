@@ -33,10 +33,10 @@ bool JoystickInput::stickMoved(Input& scene, std::uint32_t rawX, std::uint32_t r
     ControlRepeat::TimePoint now = clock_();
     Third x = thirdOfRaw(rawX);
     Third y = thirdOfRaw(rawY);
-    pairMoved(scene, left_, x == Third::Low, right_, x == Third::High, now);
-    pairMoved(scene, up_, y == Third::Low, down_, y == Third::High, now);
-    lower_.update(scene, (buttons & (0x02 | 0x40 | 0x80)) != 0, now);
-    raise_.update(scene, (buttons & (0x08 | 0x10 | 0x20)) != 0, now);
+    pairMoved(scene, stepLeft_, x == Third::Low, stepRight_, x == Third::High, now);
+    pairMoved(scene, forward_, y == Third::Low, back_, y == Third::High, now);
+    shoot_.update(scene, (buttons & (0x02 | 0x40 | 0x80)) != 0, now);
+    jump_.update(scene, (buttons & (0x08 | 0x10 | 0x20)) != 0, now);
     return (buttons & (0x100 | 0x200)) != 0;
 }
 
@@ -49,7 +49,7 @@ void JoystickInput::zMoved(Input& scene, std::uint32_t rawZ, std::uint32_t butto
     Third third = thirdOfRaw(rawZ);
     bool low = third == Third::Low || (buttons & 0x01) != 0;
     bool high = third == Third::High || (buttons & 0x04) != 0;
-    pairMoved(scene, zLow_, low, zHigh_, high, now);
+    pairMoved(scene, turnLeft_, low, turnRight_, high, now);
 }
 
 void JoystickInput::pairMoved(Input& scene, ControlRepeat& low, bool lowDown, ControlRepeat& high,

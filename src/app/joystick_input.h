@@ -23,10 +23,10 @@ class JoystickInput {
 
     bool captured = false;
 
-    // Stick x and y (raw 0 to 65535) drive controls 4/5 and 0/1, buttons 0x02/0x40/0x80 control 7 and
-    // 0x08/0x10/0x20 control 6. Returns true when a close button (0x100, 0x200) is held.
+    // Stick x and y (raw 0 to 65535) drive StepLeft/StepRight and Forward/Back, buttons 0x02/0x40/0x80
+    // Shoot and 0x08/0x10/0x20 Jump. Returns true when a close button (0x100, 0x200) is held.
     bool stickMoved(Input& scene, std::uint32_t rawX, std::uint32_t rawY, std::uint32_t buttons);
-    // The z axis (raw 0 to 65535) and button 0x01 drive control 2, the z axis and button 0x04 control 3.
+    // The z axis (raw 0 to 65535) and button 0x01 drive TurnLeft, the z axis and button 0x04 TurnRight.
     void zMoved(Input& scene, std::uint32_t rawZ, std::uint32_t buttons);
 
   private:
@@ -35,12 +35,12 @@ class JoystickInput {
                           ControlRepeat::TimePoint now);
 
     Clock clock_;
-    ControlRepeat up_{0};
-    ControlRepeat down_{1};
-    ControlRepeat zLow_{2};
-    ControlRepeat zHigh_{3};
-    ControlRepeat left_{4};
-    ControlRepeat right_{5};
-    ControlRepeat raise_{6};
-    ControlRepeat lower_{7};
+    ControlRepeat forward_{Forward};
+    ControlRepeat back_{Back};
+    ControlRepeat turnLeft_{TurnLeft};
+    ControlRepeat turnRight_{TurnRight};
+    ControlRepeat stepLeft_{StepLeft};
+    ControlRepeat stepRight_{StepRight};
+    ControlRepeat jump_{Jump};
+    ControlRepeat shoot_{Shoot};
 };

@@ -6,7 +6,6 @@
 namespace FirstPerson {
 
 namespace {
-constexpr int FireControl = 7;
 // Seconds of being dead before fire brings the player back, counted from the previous respawn.
 constexpr double RespawnWait = 1.5;
 }  // namespace
@@ -31,7 +30,7 @@ void Hero::setActive(bool on) {
 }
 
 Input& Hero::input(int control, bool pressed) {
-    if (control != FireControl) {
+    if (control != Shoot) {
         return Walker::input(control, pressed);
     }
     if (!pressed) {

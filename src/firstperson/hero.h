@@ -18,7 +18,7 @@ class Hero : public ::Gunner<HeroFire, 7, Walker> {
 
     // Switched off means killed: a point lost (never below 0) and "alarm".
     void setActive(bool on) override;
-    // Fire (control 7) is the gun's, or the respawn's while dead; the rest is walking.
+    // Shoot is the gun's, or the respawn's while dead; the rest is walking.
     Input& input(int control, bool pressed) override;
     Object& update(double dt) override;
     // The player's shots go nearly where they aim.

@@ -33,25 +33,25 @@ void steer(double& axis, double direction, bool pressed) {
 
 Input& Walker::input(int control, bool pressed) {
     switch (control) {
-        case 0:
+        case Forward:
             steer(forward, +1, pressed);
             break;
-        case 1:
+        case Back:
             steer(forward, -1, pressed);
             break;
-        case 2:
+        case TurnLeft:
             steer(turn, -1, pressed);
             break;
-        case 3:
+        case TurnRight:
             steer(turn, +1, pressed);
             break;
-        case 4:
+        case StepLeft:
             steer(strafe, -1, pressed);
             break;
-        case 5:
+        case StepRight:
             steer(strafe, +1, pressed);
             break;
-        case 6:
+        case Jump:
             jump = pressed;
             break;
         default:

@@ -30,25 +30,25 @@ Input& Studio::input(int control, bool pressed) {
         return *this;
     }
     switch (control) {
-        case 0:
+        case Forward:
             zoom_ = std::clamp(zoom_ - 1, 0, stepLimit);
             break;
-        case 1:
+        case Back:
             zoom_ = std::clamp(zoom_ + 1, 0, stepLimit);
             break;
-        case 2:
-        case 4:
+        case TurnLeft:
+        case StepLeft:
             // Normalising after every turn keeps rounding from changing the length.
             direction_.rotateY(turnStep).normalize();
             break;
-        case 3:
-        case 5:
+        case TurnRight:
+        case StepRight:
             direction_.rotateY(-turnStep).normalize();
             break;
-        case 6:
+        case Jump:
             elevation_ = std::clamp(elevation_ + 1, -stepLimit, stepLimit);
             break;
-        case 7:
+        case Shoot:
             elevation_ = std::clamp(elevation_ - 1, -stepLimit, stepLimit);
             break;
         default:

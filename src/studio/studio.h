@@ -14,6 +14,7 @@ class Studio : public Logic {
     // shown must be available (its make is set).
     explicit Studio(const ViewerModel& shown = viewerModels().front());
 
+    // On presses only: Forward and Back zoom, the turns and steps orbit, Jump raises and Shoot lowers.
     Input& input(int control, bool pressed) override;
     void draw() override;
 

@@ -5,23 +5,23 @@
 using platform::letterKey;
 
 TEST(ControlMap, ArrowsAndTheirLetters) {
-    EXPECT_EQ(controlForKey(platform::KeyUp), 0);
-    EXPECT_EQ(controlForKey(letterKey('S')), 0);
-    EXPECT_EQ(controlForKey(platform::KeyDown), 1);
-    EXPECT_EQ(controlForKey(letterKey('D')), 1);
-    EXPECT_EQ(controlForKey(platform::KeyLeft), 2);
-    EXPECT_EQ(controlForKey(letterKey('H')), 2);
-    EXPECT_EQ(controlForKey(platform::KeyRight), 3);
-    EXPECT_EQ(controlForKey(letterKey('L')), 3);
+    EXPECT_EQ(controlForKey(platform::KeyUp), Forward);
+    EXPECT_EQ(controlForKey(letterKey('S')), Forward);
+    EXPECT_EQ(controlForKey(platform::KeyDown), Back);
+    EXPECT_EQ(controlForKey(letterKey('D')), Back);
+    EXPECT_EQ(controlForKey(platform::KeyLeft), TurnLeft);
+    EXPECT_EQ(controlForKey(letterKey('H')), TurnLeft);
+    EXPECT_EQ(controlForKey(platform::KeyRight), TurnRight);
+    EXPECT_EQ(controlForKey(letterKey('L')), TurnRight);
 }
 
 TEST(ControlMap, SideStepsRaiseAndLower) {
-    EXPECT_EQ(controlForKey(letterKey('A')), 4);
-    EXPECT_EQ(controlForKey(letterKey('F')), 5);
-    EXPECT_EQ(controlForKey(platform::KeyReturn), 6);
-    EXPECT_EQ(controlForKey(letterKey('K')), 6);
-    EXPECT_EQ(controlForKey(platform::KeySpace), 7);
-    EXPECT_EQ(controlForKey(letterKey('J')), 7);
+    EXPECT_EQ(controlForKey(letterKey('A')), StepLeft);
+    EXPECT_EQ(controlForKey(letterKey('F')), StepRight);
+    EXPECT_EQ(controlForKey(platform::KeyReturn), Jump);
+    EXPECT_EQ(controlForKey(letterKey('K')), Jump);
+    EXPECT_EQ(controlForKey(platform::KeySpace), Shoot);
+    EXPECT_EQ(controlForKey(letterKey('J')), Shoot);
 }
 
 TEST(ControlMap, EveryOtherKeyIsNoControl) {

@@ -10,16 +10,16 @@ using namespace std::chrono_literals;
 using Calls = std::vector<InputRecorder::Call>;
 using TimePoint = ControlRepeat::TimePoint;
 
-// Holds control 7 from time 0 and polls it at the times given (ms); returns when the presses came.
+// Holds Shoot from time 0 and polls it at the times given (ms); returns when the presses came.
 std::vector<int> pressTimes(const std::vector<int>& polls) {
-    ControlRepeat repeat(7);
+    ControlRepeat repeat(Shoot);
     InputRecorder scene;
     std::vector<int> times;
     for (int ms : polls) {
         std::size_t before = scene.calls.size();
         repeat.update(scene, true, TimePoint{} + std::chrono::milliseconds(ms));
         if (scene.calls.size() > before) {
-            EXPECT_EQ(scene.calls.back(), (InputRecorder::Call{7, true}));
+            EXPECT_EQ(scene.calls.back(), (InputRecorder::Call{Shoot, true}));
             times.push_back(ms);
         }
     }
@@ -44,7 +44,7 @@ TEST(ControlRepeat, ALatePollGivesOneRepeatNotABurst) {
 }
 
 TEST(ControlRepeat, OneReleaseAndANewPressStartsTheDelayAgain) {
-    ControlRepeat repeat(3);
+    ControlRepeat repeat(TurnRight);
     InputRecorder scene;
     repeat.update(scene, false, TimePoint{});
     repeat.update(scene, true, TimePoint{} + 100ms);
@@ -53,5 +53,6 @@ TEST(ControlRepeat, OneReleaseAndANewPressStartsTheDelayAgain) {
     repeat.update(scene, true, TimePoint{} + 700ms);
     repeat.update(scene, true, TimePoint{} + 1199ms);
     repeat.update(scene, true, TimePoint{} + 1200ms);
-    EXPECT_EQ(scene.calls, (Calls{{3, true}, {3, false}, {3, true}, {3, true}}));
+    EXPECT_EQ(scene.calls,
+              (Calls{{TurnRight, true}, {TurnRight, false}, {TurnRight, true}, {TurnRight, true}}));
 }

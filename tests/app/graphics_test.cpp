@@ -181,7 +181,12 @@ TEST(Graphics, WPressedThreeTimesStepsThroughThePolygonModes) {
         pump();
         EXPECT_EQ(polygonMode(), mode);
     }
-    EXPECT_EQ(scene.calls, (Calls{{8, true}, {8, false}, {8, true}, {8, false}, {8, true}, {8, false}}));
+    EXPECT_EQ(scene.calls, (Calls{{NoControl, true},
+                                  {NoControl, false},
+                                  {NoControl, true},
+                                  {NoControl, false},
+                                  {NoControl, true},
+                                  {NoControl, false}}));
 }
 
 TEST(Graphics, ResizeSetsViewportAndProjection) {
@@ -283,7 +288,8 @@ TEST(Graphics, KeysReachTheSceneWithRepeats) {
     pushKey(SDL_KEYDOWN, SDLK_RETURN);
     pushKey(SDL_KEYDOWN, SDLK_F4, 0, KMOD_LALT);  // a system key: not delivered (and closes)
     EXPECT_TRUE(pump());
-    EXPECT_EQ(scene.calls, (Calls{{0, true}, {0, true}, {0, true}, {0, false}, {6, true}}));
+    EXPECT_EQ(scene.calls,
+              (Calls{{Forward, true}, {Forward, true}, {Forward, true}, {Forward, false}, {Jump, true}}));
 }
 
 TEST(Graphics, EscapeClosesAndRunEnds) {
@@ -291,7 +297,7 @@ TEST(Graphics, EscapeClosesAndRunEnds) {
     pushKey(SDL_KEYDOWN, SDLK_ESCAPE);
     scene.run();
     ASSERT_FALSE(scene.calls.empty());
-    EXPECT_EQ(scene.calls.back(), std::make_pair(8, true));
+    EXPECT_EQ(scene.calls.back(), std::make_pair(int{NoControl}, true));
     EXPECT_GE(scene.frames, 1U);
     // The window is gone from the screen, but the context stays current for the scene's own clean-up.
     ASSERT_NE(SDL_GL_GetCurrentContext(), nullptr);
@@ -340,16 +346,16 @@ TEST_F(GraphicsJoystick, StickPushedIntoAThirdDeliversItsControl) {
     pump();
     axis(0, -32768);
     pump(std::chrono::milliseconds(60));
-    EXPECT_EQ(count(scene.calls, {4, true}), 1);
+    EXPECT_EQ(count(scene.calls, {StepLeft, true}), 1);
     axis(0, 0);
     axis(1, 32767);
     pump(std::chrono::milliseconds(60));
-    EXPECT_EQ(count(scene.calls, {4, false}), 1);
-    EXPECT_EQ(count(scene.calls, {5, false}), 0);
-    EXPECT_EQ(count(scene.calls, {1, true}), 1);
+    EXPECT_EQ(count(scene.calls, {StepLeft, false}), 1);
+    EXPECT_EQ(count(scene.calls, {StepRight, false}), 0);
+    EXPECT_EQ(count(scene.calls, {Back, true}), 1);
     axis(2, -32768);
     pump(std::chrono::milliseconds(60));
-    EXPECT_EQ(count(scene.calls, {2, true}), 1);
+    EXPECT_EQ(count(scene.calls, {TurnLeft, true}), 1);
 }
 
 TEST_F(GraphicsJoystick, HeldButtonPressesOnceBeforeItsFirstRepeat) {
@@ -358,10 +364,10 @@ TEST_F(GraphicsJoystick, HeldButtonPressesOnceBeforeItsFirstRepeat) {
     button(1, true);  // bit 0x02
     pump(std::chrono::milliseconds(100));
     // Polled every 10 ms, but like a key it repeats only after half a second.
-    EXPECT_EQ(count(scene.calls, {7, true}), 1);
+    EXPECT_EQ(count(scene.calls, {Shoot, true}), 1);
     button(1, false);
     pump(std::chrono::milliseconds(60));
-    EXPECT_EQ(count(scene.calls, {7, false}), 1);
+    EXPECT_EQ(count(scene.calls, {Shoot, false}), 1);
 }
 
 TEST_F(GraphicsJoystick, CloseButtonClosesTheWindow) {

@@ -51,12 +51,12 @@ TEST_F(JoystickInputTest, EachAxisPressesOnEnteringAThirdAndReleasesOnLeavingIt)
         Calls expected;
     };
     const Case cases[] = {
-        {21845, Centre, Centre, {{4, true}, {4, false}}},
-        {43691, Centre, Centre, {{5, true}, {5, false}}},
-        {Centre, 0, Centre, {{0, true}, {0, false}}},
-        {Centre, 65535, Centre, {{1, true}, {1, false}}},
-        {Centre, Centre, 0, {{2, true}, {2, false}}},
-        {Centre, Centre, 65535, {{3, true}, {3, false}}},
+        {21845, Centre, Centre, {{StepLeft, true}, {StepLeft, false}}},
+        {43691, Centre, Centre, {{StepRight, true}, {StepRight, false}}},
+        {Centre, 0, Centre, {{Forward, true}, {Forward, false}}},
+        {Centre, 65535, Centre, {{Back, true}, {Back, false}}},
+        {Centre, Centre, 0, {{TurnLeft, true}, {TurnLeft, false}}},
+        {Centre, Centre, 65535, {{TurnRight, true}, {TurnRight, false}}},
         {21846, 43690, 21846, {}},
     };
     for (const Case& c : cases) {
@@ -74,7 +74,7 @@ TEST_F(JoystickInputTest, WobbleInsideAThirdDeliversNothing) {
         joystick.zMoved(scene, 65535 - x / 2, 0);
         now += 10ms;
     }
-    EXPECT_EQ(scene.calls, (Calls{{4, true}, {3, true}}));
+    EXPECT_EQ(scene.calls, (Calls{{StepLeft, true}, {TurnRight, true}}));
 }
 
 TEST_F(JoystickInputTest, CrossingToTheOppositeThirdReleasesTheOldControlThenPressesTheNew) {
@@ -82,22 +82,22 @@ TEST_F(JoystickInputTest, CrossingToTheOppositeThirdReleasesTheOldControlThenPre
     joystick.stickMoved(scene, 65535, 0, 0);
     joystick.zMoved(scene, 65535, 0);
     joystick.zMoved(scene, 0, 0);
-    EXPECT_EQ(scene.calls, (Calls{{4, true},
-                                  {1, true},
-                                  {4, false},
-                                  {5, true},
-                                  {1, false},
-                                  {0, true},
-                                  {3, true},
-                                  {3, false},
-                                  {2, true}}));
+    EXPECT_EQ(scene.calls, (Calls{{StepLeft, true},
+                                  {Back, true},
+                                  {StepLeft, false},
+                                  {StepRight, true},
+                                  {Back, false},
+                                  {Forward, true},
+                                  {TurnRight, true},
+                                  {TurnRight, false},
+                                  {TurnLeft, true}}));
 }
 
 TEST_F(JoystickInputTest, HeldControlsRepeatAtTheKeyboardsPace) {
     // Stick left, button 2 (bit 0x02) and the z axis high together for a second, polled every 10 ms.
     hold(0, Centre, 65535, 0x02, 1000ms);
     hold(Centre, Centre, Centre, 0, 100ms);
-    for (int control : {4, 7, 3}) {
+    for (int control : {StepLeft, Shoot, TurnRight}) {
         auto presses = std::count(scene.calls.begin(), scene.calls.end(), InputRecorder::Call{control, true});
         auto releases =
             std::count(scene.calls.begin(), scene.calls.end(), InputRecorder::Call{control, false});
@@ -109,7 +109,7 @@ TEST_F(JoystickInputTest, HeldControlsRepeatAtTheKeyboardsPace) {
 
 TEST_F(JoystickInputTest, XIsHandledBeforeYAndButtonsLast) {
     joystick.stickMoved(scene, 0, 65535, 0x02 | 0x08);
-    EXPECT_EQ(scene.calls, (Calls{{4, true}, {1, true}, {7, true}, {6, true}}));
+    EXPECT_EQ(scene.calls, (Calls{{StepLeft, true}, {Back, true}, {Shoot, true}, {Jump, true}}));
 }
 
 TEST_F(JoystickInputTest, ButtonsOfAGroupHoldOneControlAndControl7GoesFirst) {
@@ -117,7 +117,7 @@ TEST_F(JoystickInputTest, ButtonsOfAGroupHoldOneControlAndControl7GoesFirst) {
     joystick.stickMoved(scene, Centre, Centre, 0x20);
     joystick.stickMoved(scene, Centre, Centre, 0x80 | 0x08);
     joystick.stickMoved(scene, Centre, Centre, 0);
-    EXPECT_EQ(scene.calls, (Calls{{6, true}, {7, true}, {7, false}, {6, false}}));
+    EXPECT_EQ(scene.calls, (Calls{{Jump, true}, {Shoot, true}, {Shoot, false}, {Jump, false}}));
 }
 
 TEST_F(JoystickInputTest, CloseButtons) {
@@ -133,7 +133,8 @@ TEST_F(JoystickInputTest, ZAxisAndItsButtonsHoldTheSameControls) {
     joystick.zMoved(scene, Centre, 0x05);
     joystick.zMoved(scene, 65535, 0);
     joystick.zMoved(scene, Centre, 0);
-    EXPECT_EQ(scene.calls, (Calls{{2, true}, {3, true}, {2, false}, {3, false}}));
+    EXPECT_EQ(scene.calls,
+              (Calls{{TurnLeft, true}, {TurnRight, true}, {TurnLeft, false}, {TurnRight, false}}));
 }
 
 TEST_F(JoystickInputTest, ZButtonsAreNotStickButtons) {

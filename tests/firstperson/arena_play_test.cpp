@@ -39,11 +39,6 @@ constexpr double FrameTime = 0.02;
 constexpr int Minutes = 10;
 constexpr int Frames = static_cast<int>(Minutes * 60 / FrameTime);
 constexpr int FramesPerDrawing = static_cast<int>(1 / FrameTime);
-constexpr int Fire = 7;
-constexpr int Jump = 6;
-constexpr int Forward = 0;
-constexpr int TurnLeft = 2;
-constexpr int TurnRight = 3;
 
 // The angle from a heading to a direction, both level; positive turns toward +Z from +X, as the right arrow.
 double angleTo(const Vector& heading, Vector direction) {
@@ -64,7 +59,7 @@ class ScriptedPlayer {
                 hold(control, false);
             }
             // Pressing fire brings the player back once the wait is over.
-            hold(Fire, !held_[Fire]);
+            hold(Shoot, !held_[Shoot]);
             remember();
             return;
         }
@@ -96,7 +91,7 @@ class ScriptedPlayer {
     // Walks to the van and jumps onto its roof.
     void climb() {
         const Hero& hero = *arena_.hero;
-        hold(Fire, false);
+        hold(Shoot, false);
         if (hero.isAirborne()) {
             return;
         }
@@ -132,7 +127,7 @@ class ScriptedPlayer {
         if (target == nullptr) {
             turnToward(0, 1);
             hold(Jump, onRoof && arena_.score > 5);
-            hold(Fire, false);
+            hold(Shoot, false);
             return;
         }
         // Where the aircraft will be when the shot gets there.
@@ -147,7 +142,7 @@ class ScriptedPlayer {
         const bool tooLow = target->position().y - hero.position().y > 0.4;
         hold(Jump, (tooLow && std::abs(angle) < 0.5) || (onRoof && arena_.score > 5));
         const bool lined = std::abs(angle) < 0.08 && std::abs(shotHeight - aim.y) < 0.45;
-        hold(Fire, lined && !held_[Fire]);
+        hold(Shoot, lined && !held_[Shoot]);
     }
 
     void remember() {

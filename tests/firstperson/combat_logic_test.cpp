@@ -103,11 +103,11 @@ TEST_F(CombatScene, TheStatusIsCyanWhileThePlayerLivesWhiteOtherwiseAndPulses) {
 }
 
 TEST_F(CombatScene, ControlsGoToThePlayerAndWithoutOneAreDropped) {
-    EXPECT_EQ(&scene.input(0, true), &scene);
+    EXPECT_EQ(&scene.input(Forward, true), &scene);
     EXPECT_EQ(hero->forward, 1);
 
     scene.hero = nullptr;
-    EXPECT_EQ(&scene.input(1, true), &scene);
+    EXPECT_EQ(&scene.input(Back, true), &scene);
     EXPECT_EQ(hero->forward, 1);
     scene.update(0.02);
     expectColor(scene.textColor, Color(0.875, 0.875, 0.875));

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int Fire = 7;
-
 class HeroTest : public ::testing::Test, protected PlayerScene {
   protected:
     void SetUp() override {
@@ -52,17 +50,17 @@ TEST_F(HeroTest, StartsAliveAtTheRespawnPointFacingXWithTheGunArmed) {
     EXPECT_TRUE(hero->isActive());
     EXPECT_EQ(hero->position(), Vector(-2, 0.5, 0));
     EXPECT_EQ(hero->forwardAxis(), AxisX);
-    press(Fire);
+    press(Shoot);
     EXPECT_EQ(shotsInFlight(), 1);
 }
 
 TEST_F(HeroTest, HoldingFireShootsOnceAndEveryShotNeedsANewPress) {
-    press(Fire);
-    press(Fire);  // the key repeating
+    press(Shoot);
+    press(Shoot);  // the key repeating
     EXPECT_EQ(shotsInFlight(), 1);
     EXPECT_EQ(hero->shots, 1u);
-    release(Fire);
-    press(Fire);
+    release(Shoot);
+    press(Shoot);
     EXPECT_EQ(shotsInFlight(), 2);
     EXPECT_EQ(hero->shots, 2u);
     EXPECT_EQ(cueLog(), std::vector<std::string>(2, "fire"));
@@ -75,26 +73,26 @@ TEST_F(HeroTest, HoldingFireShootsOnceAndEveryShotNeedsANewPress) {
 
 TEST_F(HeroTest, APressThatTheFullPoolBlocksIsUsedUpUntilReleased) {
     for (int i = 0; i < 7; ++i) {
-        tap(Fire);
+        tap(Shoot);
     }
     ASSERT_EQ(shotsInFlight(), 7);
-    press(Fire);
+    press(Shoot);
     EXPECT_EQ(shotsInFlight(), 7);
     EXPECT_EQ(hero->shots, 7u);
     EXPECT_FALSE(hero->fireArmed);
 
     hero->fires[3].setActive(false);  // one shot has come down
-    press(Fire);
+    press(Shoot);
     EXPECT_EQ(shotsInFlight(), 6) << "still disarmed";
-    release(Fire);
-    press(Fire);
+    release(Shoot);
+    press(Shoot);
     EXPECT_EQ(shotsInFlight(), 7);
     EXPECT_EQ(hero->shots, 8u);
 }
 
 TEST_F(HeroTest, KilledItLosesAPointNeverBelowZeroAndSoundsTheAlarmOnce) {
     scene.addScore(3);
-    press(0);
+    press(Forward);
     hero->setActive(false);
     EXPECT_FALSE(hero->isActive());
     EXPECT_EQ(scene.score, 2u);
@@ -114,7 +112,7 @@ TEST_F(HeroTest, ComesBackOnlyWhenTheTimerHasRunOutAndFireIsPressed) {
     hero->setActive(false);
     step();
     EXPECT_FALSE(hero->isActive()) << "no press yet";
-    press(Fire);
+    press(Shoot);
     step();
     ASSERT_TRUE(hero->isActive());
     EXPECT_EQ(hero->forwardAxis(), AxisX);
@@ -124,16 +122,16 @@ TEST_F(HeroTest, ComesBackOnlyWhenTheTimerHasRunOutAndFireIsPressed) {
     EXPECT_EQ(shotsInFlight(), 0) << "the respawning press does not shoot";
 
     // The next death waits out the rest of the 1.5 s, counted only while dead.
-    release(Fire);
+    release(Shoot);
     step(0.5);
     hero->setActive(false);
-    press(Fire);
-    release(Fire);
+    press(Shoot);
+    release(Shoot);
     step(1.0);
     EXPECT_FALSE(hero->isActive()) << "pressed too early";
     step(0.5);
     EXPECT_FALSE(hero->isActive()) << "the early press does not count";
-    press(Fire);
+    press(Shoot);
     step();
     EXPECT_TRUE(hero->isActive());
 }
@@ -146,11 +144,11 @@ TEST_F(HeroTest, OnTheGroundTheControlsSetTheVelocity) {
         Vector velocity;
     };
     const Case cases[] = {
-        {{0}, Vector(s, 0, 0)},
-        {{1}, Vector(-s, 0, 0)},
-        {{4}, Vector(0, 0, -s)},
-        {{0, 5}, Vector(s, 0, s)},  // 3.5 times root 2 diagonally
-        {{6}, Vector(0, s * 4 / 3 - fall, 0)},
+        {{Forward}, Vector(s, 0, 0)},
+        {{Back}, Vector(-s, 0, 0)},
+        {{StepLeft}, Vector(0, 0, -s)},
+        {{Forward, StepRight}, Vector(s, 0, s)},  // 3.5 times root 2 diagonally
+        {{Jump}, Vector(0, s * 4 / 3 - fall, 0)},
     };
     for (const Case& c : cases) {
         hero->setActive(true);
@@ -176,7 +174,7 @@ TEST_F(HeroTest, InTheAirItTurnsButCannotWalkOrJump) {
     step();
     ASSERT_TRUE(hero->isAirborne());
     const double vy = hero->velocity().y;
-    for (int control : {0, 5, 6, 3}) {
+    for (int control : {Forward, StepRight, Jump, TurnRight}) {
         press(control);
     }
     step(0.1);
@@ -193,7 +191,8 @@ TEST_F(HeroTest, ReleasingADirectionKeepsTheOppositeOnePressedAfterIt) {
         int negative, positive;
         const double& value;
     };
-    for (const Axis& axis : {Axis{1, 0, hero->forward}, Axis{2, 3, hero->turn}, Axis{4, 5, hero->strafe}}) {
+    for (const Axis& axis : {Axis{Back, Forward, hero->forward}, Axis{TurnLeft, TurnRight, hero->turn},
+                             Axis{StepLeft, StepRight, hero->strafe}}) {
         press(axis.positive);
         press(axis.negative);
         release(axis.positive);
@@ -201,9 +200,9 @@ TEST_F(HeroTest, ReleasingADirectionKeepsTheOppositeOnePressedAfterIt) {
         release(axis.negative);
         EXPECT_EQ(axis.value, 0);
     }
-    press(6);
+    press(Jump);
     EXPECT_TRUE(hero->jump);
-    release(6);
+    release(Jump);
     EXPECT_FALSE(hero->jump);
 }
 

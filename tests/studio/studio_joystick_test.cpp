@@ -14,7 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int OrbitLeftButton = 0;  // button 1, bit 0x01: control 2
+constexpr int OrbitLeftButton = 0;  // button 1, bit 0x01: TurnLeft
 constexpr int StickX = 0;
 
 // The viewer in a hidden window, driven through SDL's virtual joystick and run by a loop like its own: a

@@ -45,61 +45,61 @@ TEST_F(StudioTest, StartsLevelWithTheSwitchedOnVanOnItsFrontSide) {
 }
 
 TEST_F(StudioTest, ElevationRisesFiveStepsAndNoFurther) {
-    press(6, 5);
+    press(Jump, 5);
     EXPECT_EQ(studio.elevation(), 5);
     const double d = 1.5 * r + 0.1;
     expectNear(studio.eye(), Vector(0, h + 0.980580675690920 * d, 0.196116135138184 * d), 1e-9);
-    press(6);
+    press(Jump);
     EXPECT_EQ(studio.elevation(), 5);
-    press(7, 11);
+    press(Shoot, 11);
     EXPECT_EQ(studio.elevation(), -5);
 }
 
 TEST_F(StudioTest, ZoomStaysWithinItsSteps) {
-    press(0);
+    press(Forward);
     EXPECT_EQ(studio.zoom(), 0);
     expectNear(studio.eye(), Vector(0, h, r + 0.1));
-    press(0);
+    press(Forward);
     EXPECT_EQ(studio.zoom(), 0);
-    press(1, 6);
+    press(Back, 6);
     EXPECT_EQ(studio.zoom(), 5);
     expectNear(studio.eye(), Vector(0, h, 3.5 * r + 0.1));
 }
 
 TEST_F(StudioTest, OrbitsInFifteenDegreeStepsAndComesBackAfterAFullTurn) {
-    press(2);
+    press(TurnLeft);
     expectNear(studio.direction(), Vector(-0.258819045102521, 0, 0.965925826289068), 1e-12);
-    press(2, 23);
+    press(TurnLeft, 23);
     expectNear(studio.direction(), AxisZ, 1e-9);
     EXPECT_NEAR(studio.direction().length(), 1, 1e-15);
 }
 
 TEST_F(StudioTest, StickSidewaysOrbitsLikeTheArrows) {
-    press(4);
+    press(StepLeft);
     const Vector afterFour = studio.direction();
-    press(3);
+    press(TurnRight);
     expectNear(studio.direction(), AxisZ, 1e-12);
-    press(2);
+    press(TurnLeft);
     EXPECT_EQ(studio.direction(), afterFour);
-    press(5);
-    press(3);
-    press(5);
+    press(StepRight);
+    press(TurnRight);
+    press(StepRight);
     expectNear(studio.direction(), Vector(0.5, 0, std::sqrt(3) / 2), 1e-12);
 }
 
 TEST_F(StudioTest, ReleasesAndUnusedControlsChangeNothing) {
-    for (int control = 0; control <= 8; ++control) {
+    for (int control = 0; control <= NoControl; ++control) {
         studio.input(control, false);
     }
-    studio.input(8, true);
+    studio.input(NoControl, true);
     EXPECT_EQ(studio.zoom(), 1);
     EXPECT_EQ(studio.elevation(), 0);
     EXPECT_EQ(studio.direction(), AxisZ);
 }
 
 TEST_F(StudioTest, DrawingPutsTheVanStraightAheadOfTheCamera) {
-    press(6, 2);
-    press(3);
+    press(Jump, 2);
+    press(TurnRight);
     studio.draw();
     double m[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, m);
@@ -155,9 +155,9 @@ std::vector<GLubyte> picture(Studio& studio) {
 // edge's vertices their colours differ by at most one level.
 TEST_F(StudioTest, CullingLeavesEveryPictureTheSameInEveryPolygonModeFromAboveAndBelow) {
     studio.sceneTime = 0.3;  // the wheels turned and the body bobbed out of line
-    press(2, 2);
+    press(TurnLeft, 2);
     // Three steps up, then seven down: above the van, then below the ground looking up at it.
-    for (auto [control, presses] : {std::pair{6, 3}, std::pair{7, 7}}) {
+    for (auto [control, presses] : {std::pair{Jump, 3}, std::pair{Shoot, 7}}) {
         press(control, presses);
         for (int mode = 0; mode < 3; ++mode) {
             SCOPED_TRACE(::testing::Message() << "elevation " << studio.elevation() << ", mode " << mode);
@@ -189,8 +189,8 @@ TEST_F(StudioTest, CullingLeavesEveryPictureTheSameInEveryPolygonModeFromAboveAn
 }
 
 TEST_F(StudioTest, InputReturnsTheViewer) {
-    EXPECT_EQ(&studio.input(0, true), &studio);
-    EXPECT_EQ(&studio.input(0, false), &studio);
+    EXPECT_EQ(&studio.input(Forward, true), &studio);
+    EXPECT_EQ(&studio.input(Forward, false), &studio);
 }
 
 }  // namespace
