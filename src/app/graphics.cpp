@@ -72,7 +72,7 @@ Graphics& graphics() {
 }
 
 Graphics::Graphics(std::string_view title, double size, const Color& background)
-    : nearPlane(0.1),
+    : nearPlane(NearPlane),
       size(size),
       textColor(1, 1, 1),
       frames(0),

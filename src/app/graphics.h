@@ -10,6 +10,9 @@
 #include <string>
 #include <string_view>
 
+// The distance of the near clipping plane, the same for every scene: sizes made from it need no window.
+inline constexpr double NearPlane = 0.1;
+
 // The base of every scene: the one window with its OpenGL context, the projection kept in step with the
 // window's size, and the frame presented on it. Only one can be live at a time; graphics() reaches it.
 class Graphics : public Input {

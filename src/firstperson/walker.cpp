@@ -5,7 +5,7 @@
 #include "app/graphics.h"
 
 double Walker::radius() const {
-    return 2 * graphics().nearPlane;
+    return 2 * NearPlane;
 }
 
 double Walker::halfHeight() const {
