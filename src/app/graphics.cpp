@@ -164,7 +164,7 @@ void Graphics::present() {
                  static_cast<float>(textColor.b), 1.0f);
     // Centred near the bottom; one line is 17 / 175 of the window's height.
     drawTextAligned(overlayText.get(), static_cast<float>(halfWidth), static_cast<float>(0.925 * height),
-                    static_cast<float>(height) / 175.0f, 1, 1);
+                    static_cast<float>(height) / 175.0f, AlignCentre, AlignCentre);
     endText();
     glFlush();
     deviceContext->swapBuffers();

@@ -3,10 +3,15 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <iostream>
 #include <new>
+#include <string>
+#include <string_view>
 #include <utility>
 
-#include "app/font_data.h"
+#include "app/font_image.h"
 
 namespace {
 
@@ -43,9 +48,6 @@ constexpr const char* fragmentShaderSource =
     "\tfragColor = texture(diffuse, fTexCoord) * color;\n"
     "}\n";
 
-constexpr int floatsPerVertex = 4;
-constexpr int verticesPerGlyph = 6;
-
 struct OverlayState {
     bool initialised = false;
     GLuint program = 0;
@@ -58,45 +60,6 @@ struct OverlayState {
 };
 
 OverlayState overlay;
-
-// Reads the packed 2-bit pixel codes in order; past the end of the stream every pixel is transparent.
-class PixelStream {
-  public:
-    explicit PixelStream(std::span<const std::uint64_t> words) : words_(words) {}
-
-    std::array<std::uint8_t, 4> next() {
-        std::size_t word = position_ / 32;
-        unsigned code = word < words_.size() ? (words_[word] >> (2 * (position_ % 32))) & 3u : 0u;
-        ++position_;
-        switch (code) {
-            case 0:
-                previous_ = {0, 0, 0, 0};
-                break;
-            case 1:
-                previous_ = {0, 0, 0, 255};
-                break;
-            case 2:
-                previous_ = {255, 255, 255, 255};
-                break;
-            default:
-                break;  // the same as the previous pixel
-        }
-        return previous_;
-    }
-
-  private:
-    std::span<const std::uint64_t> words_;
-    std::size_t position_ = 0;
-    std::array<std::uint8_t, 4> previous_{0, 0, 0, 0};
-};
-
-bool inGlyphRange(unsigned char code) {
-    return code >= firstGlyphCode && code <= lastGlyphCode;
-}
-
-const Glyph& glyphOf(const GlyphTable& glyphs, unsigned char code) {
-    return glyphs[code - firstGlyphCode];
-}
 
 // Column-major 4x4 product a * b.
 std::array<float, 16> multiply(const std::array<float, 16>& a, const std::array<float, 16>& b) {
@@ -160,6 +123,17 @@ class OverlayDrawState {
     GLint vertexArray_ = 0;
 };
 
+// A shader or program that does not build leaves the scene without text; its info log says why.
+void reportBuildLog(std::string_view failure, GLuint name, PFNGLGETSHADERIVPROC getLength,
+                    PFNGLGETSHADERINFOLOGPROC getLog) {
+    GLint length = 0;
+    getLength(name, GL_INFO_LOG_LENGTH, &length);
+    std::string log(static_cast<std::size_t>(std::max(length, 1)), '\0');
+    getLog(name, static_cast<GLsizei>(log.size()), nullptr, log.data());
+    log.resize(log.find_last_not_of(std::string_view("\n\0", 2)) + 1);
+    std::cerr << "text overlay: " << failure << ": " << log << '\n';
+}
+
 GLuint compileShader(GLenum kind, const char* source) {
     GLuint shader = glCreateShader(kind);
     if (shader == 0) {
@@ -170,6 +144,9 @@ GLuint compileShader(GLenum kind, const char* source) {
     GLint compiled = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
     if (compiled != GL_TRUE) {
+        reportBuildLog(kind == GL_VERTEX_SHADER ? "the vertex shader does not compile"
+                                                : "the fragment shader does not compile",
+                       shader, glGetShaderiv, glGetShaderInfoLog);
         glDeleteShader(shader);
         return 0;
     }
@@ -202,6 +179,8 @@ bool buildProgram() {
     GLint linked = GL_FALSE;
     glGetProgramiv(overlay.program, GL_LINK_STATUS, &linked);
     if (linked != GL_TRUE) {
+        reportBuildLog("the shader program does not link", overlay.program, glGetProgramiv,
+                       glGetProgramInfoLog);
         textTerminate();
         return false;
     }
@@ -258,162 +237,6 @@ void rebuildVertices(Text& text) {
 }
 
 }  // namespace
-
-FontImage decodeFont(std::string_view characters, std::span<const std::uint64_t> table,
-                     std::span<const std::uint64_t> pixels) {
-    FontImage font;
-    std::size_t count = std::min(characters.size(), table.size());
-    std::vector<int> tops(count);
-    int drawableCount = 0;
-    int drawableWidth = 0;
-    int tallest = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        std::uint64_t word = table[i];
-        Glyph glyph;
-        glyph.character = characters[i];
-        glyph.x = static_cast<std::int32_t>(word & 0xffff);
-        glyph.width = static_cast<std::int32_t>((word >> 16) & 0xff);
-        glyph.height = glyphCellHeight;
-        int top = static_cast<int>((word >> 24) & 0xff);
-        int bottom = static_cast<int>((word >> 32) & 0xff);
-        glyph.drawable = glyph.width > 0 && top + bottom < glyphCellHeight;
-        tops[i] = top;
-        if (glyph.drawable) {
-            ++drawableCount;
-            drawableWidth += glyph.width;
-            tallest = glyphCellHeight;
-        }
-        font.glyphs.push_back(glyph);
-    }
-
-    // A transparent row above and below and a transparent column around every cell.
-    font.width = drawableWidth + drawableCount + 1;
-    font.height = tallest + 2;
-    font.rgba.assign(static_cast<std::size_t>(font.width) * static_cast<std::size_t>(font.height) * 4, 0);
-    PixelStream stream(pixels);
-    int column = 1;
-    for (std::size_t i = 0; i < count; ++i) {
-        Glyph& glyph = font.glyphs[i];
-        if (!glyph.drawable) {
-            continue;
-        }
-        glyph.uMin = static_cast<float>(column) / static_cast<float>(font.width);
-        glyph.uMax = static_cast<float>(column + glyph.width) / static_cast<float>(font.width);
-        glyph.vMin = 1.0f / static_cast<float>(font.height);
-        glyph.vMax = static_cast<float>(font.height - 1) / static_cast<float>(font.height);
-        std::uint64_t word = table[i];
-        int bitmapHeight =
-            glyphCellHeight - static_cast<int>((word >> 24) & 0xff) - static_cast<int>((word >> 32) & 0xff);
-        for (int row = 0; row < bitmapHeight; ++row) {
-            std::size_t start =
-                (static_cast<std::size_t>(1 + tops[i] + row) * static_cast<std::size_t>(font.width) +
-                 static_cast<std::size_t>(column)) *
-                4;
-            for (int x = 0; x < glyph.width; ++x) {
-                std::array<std::uint8_t, 4> pixel = stream.next();
-                std::copy(pixel.begin(), pixel.end(),
-                          font.rgba.begin() + static_cast<std::ptrdiff_t>(start) + x * 4);
-            }
-        }
-        column += glyph.width + 1;
-    }
-    return font;
-}
-
-FontImage decodeBuiltInFont() {
-    return decodeFont(std::string_view(fontCharacters, fontGlyphCount), fontTable, fontPixels);
-}
-
-GlyphTable makeGlyphTable(const std::vector<Glyph>& glyphs) {
-    GlyphTable table{};
-    for (const Glyph& glyph : glyphs) {
-        auto code = static_cast<unsigned char>(glyph.character);
-        if (inGlyphRange(code)) {
-            table[code - firstGlyphCode] = glyph;
-        }
-    }
-    return table;
-}
-
-int layoutWidth(const GlyphTable& glyphs, std::string_view text) {
-    int widest = 0;
-    int line = 0;
-    for (char c : text) {
-        auto code = static_cast<unsigned char>(c);
-        if (code == '\n' || code == '\r') {
-            line = 0;
-        } else if (inGlyphRange(code)) {
-            line += glyphOf(glyphs, code).width;
-        }
-        widest = std::max(widest, line);
-    }
-    return widest;
-}
-
-int layoutHeight(std::string_view text) {
-    if (text.empty()) {
-        return 0;
-    }
-    return glyphCellHeight * static_cast<int>(std::count(text.begin(), text.end(), '\n') + 1);
-}
-
-std::vector<float> layoutVertices(const GlyphTable& glyphs, std::string_view text) {
-    auto drawable = std::count_if(text.begin(), text.end(), [&](char c) {
-        auto code = static_cast<unsigned char>(c);
-        return inGlyphRange(code) && glyphOf(glyphs, code).drawable;
-    });
-    std::vector<float> vertices;
-    if (drawable == 0) {
-        return vertices;
-    }
-    vertices.reserve(static_cast<std::size_t>(drawable) * verticesPerGlyph * floatsPerVertex);
-    float x = 0;
-    float y = 0;
-    const auto h = static_cast<float>(glyphCellHeight);
-    for (char c : text) {
-        auto code = static_cast<unsigned char>(c);
-        if (code == '\n') {
-            x = 0;
-            y += h;
-            continue;
-        }
-        if (code == '\r') {
-            x = 0;
-            continue;
-        }
-        if (!inGlyphRange(code)) {
-            continue;
-        }
-        const Glyph& g = glyphOf(glyphs, code);
-        const auto w = static_cast<float>(g.width);
-        if (g.drawable) {
-            vertices.insert(vertices.end(), {
-                                                x,     y,     g.uMin, g.vMin,  //
-                                                x + w, y + h, g.uMax, g.vMax,  //
-                                                x + w, y,     g.uMax, g.vMin,  //
-                                                x,     y,     g.uMin, g.vMin,  //
-                                                x,     y + h, g.uMin, g.vMax,  //
-                                                x + w, y + h, g.uMax, g.vMax,
-                                            });
-        }
-        x += w;
-    }
-    return vertices;
-}
-
-TextOrigin alignedOrigin(float x, float y, float width, float height, int horizontal, int vertical) {
-    if (horizontal == 1) {
-        x -= width * 0.5f;
-    } else if (horizontal == 2) {
-        x -= width;
-    }
-    if (vertical == 1) {
-        y -= height * 0.5f;
-    } else if (vertical == 2) {
-        y -= height;
-    }
-    return {x, y};
-}
 
 Text::~Text() {
     if (vertexArray != 0) {

@@ -1,60 +1,15 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
-// Status text drawn over the scene with a built-in bitmap font: a GLSL 330 program, one font texture, and a
-// vertex array with a buffer per text. Text is laid out in font pixels (17 rows per line, y downward) and
-// placed in window pixels by the projection that textViewport sets.
+#include "app/text_layout.h"
 
-inline constexpr int glyphCellHeight = 17;
-inline constexpr int firstGlyphCode = 32;
-inline constexpr int lastGlyphCode = 122;
-
-struct Glyph {
-    char character = 0;
-    std::int32_t x = 0;  // left edge in the source strip; not used for drawing
-    std::int32_t y = 0;
-    std::int32_t width = 0;  // advance and quad width in font pixels
-    std::int32_t height = 0;
-    float uMin = 0, vMin = 0, uMax = 0, vMax = 0;
-    bool drawable = false;
-};
-
-// Indexed by character code - firstGlyphCode; codes without a glyph keep a zeroed entry.
-using GlyphTable = std::array<Glyph, lastGlyphCode - firstGlyphCode + 1>;
-
-// The font turned into its RGBA texture image and the glyphs that map into it.
-struct FontImage {
-    std::vector<Glyph> glyphs;  // in character-set order
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgba;  // width * height pixels, row 0 first
-};
-
-FontImage decodeFont(std::string_view characters, std::span<const std::uint64_t> table,
-                     std::span<const std::uint64_t> pixels);
-FontImage decodeBuiltInFont();
-GlyphTable makeGlyphTable(const std::vector<Glyph>& glyphs);
-
-// Layout in font pixels, without any GL.
-int layoutWidth(const GlyphTable& glyphs, std::string_view text);
-int layoutHeight(std::string_view text);
-// Four floats per vertex (x, y, u, v), six vertices per drawable character.
-std::vector<float> layoutVertices(const GlyphTable& glyphs, std::string_view text);
-
-struct TextOrigin {
-    float x;
-    float y;
-};
-// Alignment 1 centres on the point, 2 puts the text's right (or bottom) edge there, anything else its left
-// (or top) edge.
-TextOrigin alignedOrigin(float x, float y, float width, float height, int horizontal, int vertical);
+// Status text drawn over the scene with GL: a GLSL 330 program, one texture of the built-in font
+// (app/font_image.h), and a vertex array with a buffer per text. Text is laid out in font pixels
+// (app/text_layout.h) and placed in window pixels by the projection that textViewport sets.
 
 // One text with its GL vertex array and buffer. The names are deleted with the record, so the context that
 // createText ran in must still be current then.
@@ -72,7 +27,8 @@ struct Text {
     Text& operator=(const Text&) = delete;
 };
 
-// Builds the program and the font texture once; false when the shaders do not build.
+// Builds the program and the font texture once; false when the shaders do not build, whose log then goes
+// to the standard error stream.
 bool textInit();
 void textTerminate();
 
@@ -94,4 +50,5 @@ float textHeight(const Text* text, float scale);
 // The text's top-left corner goes to (x, y) in window pixels, y downward; scale is window pixels per font
 // pixel.
 void drawText(Text* text, float x, float y, float scale);
+// The text's point that horizontal and vertical (TextAlignment values) name goes to (x, y).
 void drawTextAligned(Text* text, float x, float y, float scale, int horizontal, int vertical);

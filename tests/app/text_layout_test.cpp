@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/font_data.h"
+#include "app/font_image.h"
+#include "app/text_layout.h"
 #include "app/text_overlay.h"
 
 namespace {
@@ -162,7 +164,7 @@ TEST(TextLayout, StatusLine) {
     const std::string status = "[ 6 : 0.50 ]";
     EXPECT_EQ(layoutWidth(builtInGlyphs(), status), 78);
     EXPECT_EQ(layoutHeight(status), 17);
-    TextOrigin origin = alignedOrigin(400, 555, 78, 17, 1, 1);
+    TextOrigin origin = alignedOrigin(400, 555, 78, 17, AlignCentre, AlignCentre);
     EXPECT_FLOAT_EQ(origin.x, 361.0f);
     EXPECT_FLOAT_EQ(origin.y, 546.5f);
 
@@ -181,10 +183,10 @@ TEST(TextLayout, StatusLine) {
 }
 
 TEST(TextLayout, Alignment) {
-    TextOrigin right = alignedOrigin(100, 50, 40, 20, 2, 2);
+    TextOrigin right = alignedOrigin(100, 50, 40, 20, AlignEnd, AlignEnd);
     EXPECT_FLOAT_EQ(right.x, 60.0f);
     EXPECT_FLOAT_EQ(right.y, 30.0f);
-    TextOrigin left = alignedOrigin(100, 50, 40, 20, 0, 3);
+    TextOrigin left = alignedOrigin(100, 50, 40, 20, AlignStart, 3);
     EXPECT_FLOAT_EQ(left.x, 100.0f);
     EXPECT_FLOAT_EQ(left.y, 50.0f);
 }
@@ -257,5 +259,5 @@ TEST(TextRecord, AbsentOrEmptyTextMeasuresZero) {
     EXPECT_EQ(textWidth(&empty, 2.0f), 0.0f);
     EXPECT_EQ(textHeight(&empty, 2.0f), 0.0f);
     drawText(nullptr, 0, 0, 1);
-    drawTextAligned(nullptr, 0, 0, 1, 1, 1);
+    drawTextAligned(nullptr, 0, 0, 1, AlignCentre, AlignCentre);
 }

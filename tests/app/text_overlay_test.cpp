@@ -57,7 +57,8 @@ class TextOverlay : public ::testing::Test {
     }
 
     // The frame's overlay step.
-    void draw(float x, float y, float scale, int horizontal = 0, int vertical = 0, float green = 1) {
+    void draw(float x, float y, float scale, int horizontal = AlignStart, int vertical = AlignStart,
+              float green = 1) {
         beginText();
         setTextColor(1, green, 1, 1);
         drawTextAligned(text.get(), x, y, scale, horizontal, vertical);
@@ -133,7 +134,7 @@ TEST_F(TextOverlay, DrawsWhiteGlyphsOnlyWhereTheTextIs) {
 
 TEST_F(TextOverlay, TextColourTintsTheGlyphs) {
     ASSERT_TRUE(setText(text.get(), "abc"));
-    draw(10, 20, 1, 0, 0, 0);
+    draw(10, 20, 1, AlignStart, AlignStart, 0);
     std::vector<Pixel> pixels = readBack();
     EXPECT_EQ(count(pixels, 255, 255, 255), 0);
     EXPECT_GT(count(pixels, 255, 0, 255), 30);
@@ -141,7 +142,7 @@ TEST_F(TextOverlay, TextColourTintsTheGlyphs) {
 
 TEST_F(TextOverlay, CentredAndScaled) {
     ASSERT_TRUE(setText(text.get(), "[ 6 : 0.50 ]"));
-    draw(100, 30, 2, 1, 1);
+    draw(100, 30, 2, AlignCentre, AlignCentre);
     Box white = boxOf(readBack(), 255, 255, 255);
     // 156 x 34 pixels of cells centred on (100, 30): from (22, 13) to (177, 46), white inside the outlines.
     EXPECT_GE(white.left, 22 + 2);
@@ -296,7 +297,7 @@ TEST(TextOverlayWithoutShaders, LeavesOldContextsAlone) {
     glClear(GL_COLOR_BUFFER_BIT);
     beginText();
     setTextColor(1, 1, 1, 1);
-    drawTextAligned(text, 10, 20, 1, 0, 0);
+    drawTextAligned(text, 10, 20, 1, AlignStart, AlignStart);
     endText();
     textTerminate();
     std::vector<std::uint8_t> rgba(viewWidth * viewHeight * 4);
