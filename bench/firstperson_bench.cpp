@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "firstperson/combat.h"
-#include "firstperson/fokker.h"
 #include "firstperson/fokker_enemy.h"
 #include "geometry/mesh.h"
 #include "geometry/vertex.h"
+#include "models/fokker.h"
 #include "scene/stage.h"
 
 // Every allocation of this program is counted, so that a frame can be seen to make none.

@@ -8,11 +8,11 @@
 #include "firstperson/fire.h"
 #include "firstperson/first_person_enemy.h"
 #include "firstperson/first_person_gunner.h"
-#include "firstperson/fokker.h"
 #include "firstperson/gunner.h"
 #include "firstperson/terminatable.h"
 #include "geometry/matrix.h"
 #include "geometry/vector.h"
+#include "models/fokker.h"
 
 using FokkerEnemyBase =
     FirstPerson::Gunner<FirstPerson::Enemy<Terminatable<Enemy<Gunner<FirstPerson::EnemyFire, 7, Fokker>>>>>;

@@ -1,7 +1,7 @@
 #include "studio/viewer_models.h"
 
-#include "firstperson/fokker.h"
 #include "geometry/color.h"
+#include "models/fokker.h"
 #include "models/garden_tree.h"
 #include "models/raf.h"
 #include "models/tank.h"

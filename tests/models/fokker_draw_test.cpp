@@ -4,10 +4,10 @@
 #include <numbers>
 #include <vector>
 
-#include "firstperson/combat_support.h"
-#include "firstperson/fokker.h"
 #include "geometry/face.h"
 #include "geometry/matrix.h"
+#include "models/fokker.h"
+#include "models/models_support.h"
 #include "support/gl_context.h"
 
 // The triplane as GL receives it: the airframe, then the propeller turning at its hub.
@@ -34,7 +34,7 @@ double toWindow(double coordinate) {
 
 TEST(FokkerDrawing, WithoutAHubOnlyTheAirframeIsDrawn) {
     TestGlContext gl(side, side);
-    FakeStage stage;
+    ClockStage stage;
     Fokker fokker(1.25);
     const std::size_t withPropeller = drawn(fokker).size();
     fokker.body.hub = nullptr;
@@ -45,7 +45,7 @@ TEST(FokkerDrawing, WithoutAHubOnlyTheAirframeIsDrawn) {
 
 TEST(FokkerDrawing, PropellerTurnsFiveTimesASecondAboutTheHub) {
     TestGlContext gl(side, side);
-    FakeStage stage;
+    ClockStage stage;
     Fokker fokker(1.25);
     const Vector hub = *fokker.body.hub;
     for (double t : {0.0, 0.05, 0.13}) {

@@ -1,4 +1,4 @@
-#include "firstperson/fokker.h"
+#include "models/fokker.h"
 
 #include <gtest/gtest.h>
 
