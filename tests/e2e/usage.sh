@@ -44,10 +44,12 @@ done
 
 # Asked, they answer on standard output with status 0.
 run none "$exe" --help
-[ "$status" = 0 ] && [ ! -s "$e2e_tmp/stderr" ] || fail "studio --help: status $status"
+[ "$status" = 0 ] || fail "studio --help: status $status"
+[ ! -s "$e2e_tmp/stderr" ] || fail "studio --help wrote on standard error"
 [ "$(head -n 1 "$e2e_tmp/stdout")" = "$studio_usage" ] || fail "studio --help begins: $(head -n 1 "$e2e_tmp/stdout")"
 run none "$firstperson" --version
-[ "$status" = 0 ] && [ ! -s "$e2e_tmp/stderr" ] || fail "firstperson --version: status $status"
+[ "$status" = 0 ] || fail "firstperson --version: status $status"
+[ ! -s "$e2e_tmp/stderr" ] || fail "firstperson --version wrote on standard error"
 grep -qxE 'firstperson [0-9]+\.[0-9]+\.[0-9]+' "$e2e_tmp/stdout" || fail "firstperson --version: $(cat "$e2e_tmp/stdout")"
 
 if xdotool search --name '^Studio 3D (model viewer|first-person combat)' >/dev/null 2>&1; then

@@ -42,10 +42,11 @@ for icon in "${icons[@]}"; do
 done
 
 for page in "$prefix/share/man/man1/studio.1" "$prefix/share/man/man6/firstperson.6"; do
-  MANWIDTH=80 man --warnings -l "$page" >page 2>warnings || fail "$page: man status $?"
+  MANWIDTH=80 man --warnings -l "$page" >formatted 2>warnings || fail "$page: man status $?"
   [ ! -s warnings ] || fail "$page: $(cat warnings)"
-  grep -q '^EXIT STATUS' page || fail "$page tells no exit status"
+  grep -q '^EXIT STATUS' formatted || fail "$page tells no exit status"
 done
-[ -f "$prefix/share/doc/studio3d/README.md" ] && [ -f "$prefix/share/doc/studio3d/LICENSE" ] ||
-  fail "README or licence missing from share/doc/studio3d"
+for document in README.md LICENSE; do
+  [ -f "$prefix/share/doc/studio3d/$document" ] || fail "$document missing from share/doc/studio3d"
+done
 echo "PASS"
