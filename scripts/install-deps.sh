@@ -11,7 +11,8 @@ packages=(
 for option in "$@"; do
   case $option in
     --tests) packages+=(clang-format libgtest-dev libbenchmark-dev
-                        xvfb xauth openbox xdotool wmctrl x11-utils imagemagick python3-pil) ;;
+                        xvfb xauth openbox xdotool wmctrl x11-utils imagemagick python3-pil
+                        desktop-file-utils man-db) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev) ;;
     *) echo "usage: $0 [--tests] [--windows]" >&2; exit 2 ;;
   esac

@@ -27,3 +27,18 @@ std::string usage() {
     }
     return line.append("]");
 }
+
+std::string help() {
+    return usage() + R"(
+       studio --version | --help
+Shows a model (the van unless another is named) and orbits the camera around it.
+  Up or S, Down or D              one step nearer, farther
+  Left, H or A; Right, L or F     orbit 15 degrees left, right
+  Enter or K, Space or J          camera one step higher, lower
+  W                               back faces as lines, everything as lines, everything filled
+  Escape or the close box         quit
+A joystick works too: the stick and the third axis move the camera, buttons 9 and 10 quit.
+Exit status: 0 after the window closes, 1 when the program cannot start (the reason is written on
+standard error), 2 for a wrong argument.
+)";
+}

@@ -11,3 +11,6 @@ const ViewerModel* chooseModel(std::span<const char* const> arguments);
 
 // The one line that tells how to call the viewer, naming every model.
 std::string usage();
+
+// The answer to `--help`: the usage, the controls and the exit statuses.
+std::string help();
