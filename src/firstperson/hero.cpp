@@ -7,8 +7,6 @@ namespace FirstPerson {
 
 namespace {
 constexpr int FireControl = 7;
-// Seconds of being dead before fire brings the player back, counted from the previous respawn.
-constexpr double RespawnWait = 1.5;
 }  // namespace
 
 Hero::Hero() {
