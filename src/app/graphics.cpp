@@ -234,6 +234,14 @@ void Graphics::setStatus(std::optional<std::string_view> text) {
     centreCursor();
 }
 
+void Graphics::showHint(std::string_view text) {
+    setText(overlayText.get(), std::string(text).c_str());
+}
+
+std::string_view Graphics::shownText() const {
+    return overlayText ? std::string_view(overlayText->chars) : std::string_view();
+}
+
 void Graphics::centreCursor() {
     // A held button is a move or resize of the window in progress: the cursor belongs to the user then.
     if (platform::mouseButtonHeld()) {

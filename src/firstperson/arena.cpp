@@ -1,5 +1,6 @@
 #include "firstperson/arena.h"
 
+#include <string_view>
 #include <utility>
 
 #include "firstperson/fokker_enemy.h"
@@ -14,6 +15,9 @@
 namespace FirstPerson {
 
 namespace {
+
+// In the status's place until the first point; short enough for the width of a 5:4 screen.
+constexpr std::string_view FirstHint = "Jump (Enter), fire (Space)";
 
 // A dusk sky.
 constexpr Color Background(0.06, 0.08, 0.2);
@@ -154,6 +158,9 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
         }
     }
     hero = new Hero();
+    // A standing player's shots pass under the triplanes: until the first point says otherwise, the status's
+    // place tells how to reach them.
+    showHint(FirstHint);
 }
 
 }  // namespace FirstPerson
