@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The combat program with a mouse, P and F11, as a player uses them: a click takes the pointer (and fires
-# nothing), moving the mouse turns the view, the left button fires (the "fire" cue is heard), P freezes the
+# nothing), a small cross marks the middle of the view, moving the mouse turns the view, the left button fires (the "fire" cue is heard), P freezes the
 # picture until P again, F11 fills the screen and F11 brings the maximised window back; Escape ends it with
 # status 0.
 set -uo pipefail
@@ -22,8 +22,18 @@ xdotool mousemove --window "$win" 300 300 click 1
 sleep 0.7
 [ "$(loud)" = 0 ] || fail "the click that takes the pointer fired"
 
-# Still, the aircraft move a little; turning with the mouse changes far more.
+# A small cyan cross marks the middle of the view.
 screenshot "$win" "$e2e_tmp/a.png"
+/usr/bin/python3 -c '
+import sys
+from PIL import Image
+image = Image.open(sys.argv[1]).convert("RGB")
+w, h = image.size
+middle = [image.getpixel((x, y)) for x in range(w // 2 - 8, w // 2 + 9) for y in range(h // 2 - 8, h // 2 + 9)]
+sys.exit(0 if sum(1 for r, g, b in middle if g > 150 and b > 150 and r < 100) >= 10 else 1)' "$e2e_tmp/a.png" ||
+  fail "no cross in the middle of the view"
+
+# Still, the aircraft move a little; turning with the mouse changes far more.
 sleep 0.4
 screenshot "$win" "$e2e_tmp/b.png"
 for _ in $(seq 10); do
