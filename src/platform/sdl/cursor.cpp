@@ -27,7 +27,6 @@ bool capturePointer(Window& window) {
     if (!window.alive()) {
         return false;
     }
-    SDL_RaiseWindow(sdl::nativeOf(window));
     return SDL_SetRelativeMouseMode(SDL_TRUE) == 0;
 }
 

@@ -72,4 +72,14 @@ bool pointerCaptured() {
     return capturedBy != nullptr;
 }
 
+namespace win32 {
+
+void keepPointerInside(Window& window) {
+    if (capturedBy != nullptr && capturedBy == nativeOf(window)) {
+        capturePointer(window);
+    }
+}
+
+}  // namespace win32
+
 }  // namespace platform

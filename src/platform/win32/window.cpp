@@ -60,6 +60,9 @@ LRESULT CALLBACK NativeEvents::windowProcedure(HWND hwnd, UINT message, WPARAM w
         window->native_ = nullptr;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
+    if (message == WM_SIZE || message == WM_MOVE) {
+        win32::keepPointerInside(*window);
+    }
     win32::NativeMessage native{message, wParam, lParam};
     Message translated = win32::translate(window->id(), native);
     if (translated.kind == MessageKind::None) {
