@@ -31,9 +31,6 @@ struct Capture {
 
 Capture capture;
 
-// The game-controller subsystem holds the joystick subsystem too.
-constexpr Uint32 Subsystems = SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER;
-
 // Holds the joystick subsystem for its lifetime.
 class JoystickSubsystem {
   public:
@@ -179,8 +176,9 @@ bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool wait
     }
     releaseJoystick();
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    // Held while the capture lasts: it also reports the joysticks plugged in and unplugged.
-    if (SDL_InitSubSystem(Subsystems) != 0) {
+    // Held while the capture lasts: it also reports the joysticks plugged in and unplugged. It loads the
+    // game-controller mappings too; the game-controller subsystem's own events are not needed.
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
         return false;
     }
     capture = {};
@@ -190,7 +188,7 @@ bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool wait
     take(SDL_NumJoysticks() > 0 ? 0 : -1);
     if (capture.joystick == nullptr && !waitForOne) {
         closeTaken();
-        SDL_QuitSubSystem(Subsystems);
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
         capture = {};
         return false;
     }
@@ -232,7 +230,7 @@ void releaseJoystick() {
         return;
     }
     closeTaken();
-    SDL_QuitSubSystem(Subsystems);
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     capture = {};
 }
 
