@@ -28,6 +28,17 @@ class Logic : public ::Logic, public Combat {
     // The status text's colour, then every object.
     void update(double dt) override;
 
+    // The mouse and a pad's right stick turn the player's view; the pointer aims, and a cross marks the
+    // view's centre while the player lives.
+    void look(double yaw, double pitch) override;
+    bool aimsWithPointer() const override { return true; }
+    bool showsCrosshair() const override;
+    // P and a pad's Start pause and resume; losing the focus pauses until the player resumes.
+    void togglePause() override;
+    void focusLost() override;
+    // Stops or restarts the scene clock and says so in the status line.
+    void pause(bool on);
+
     // The overview: high above the world's edge, looking down on the middle.
     virtual Vector idleEye() const;
     virtual Vector idleTarget() const;
