@@ -103,9 +103,17 @@ void Logic::pause(bool on) {
         setStatus(status_.empty() ? std::string(PausedStatus) : status_ + " " + std::string(PausedStatus));
     } else if (status_.empty()) {
         setStatus();
+        if (!hint_.empty()) {
+            showHint(hint_);
+        }
     } else {
         setStatus(status_);
     }
+}
+
+void Logic::hint(std::string_view text) {
+    hint_ = text;
+    showHint(text);
 }
 
 Object* Logic::player() const {
@@ -131,6 +139,9 @@ std::uint32_t Logic::addScore(std::int32_t delta) {
     }
     score = static_cast<std::uint32_t>(
         std::min<std::int64_t>(changed, std::numeric_limits<std::uint32_t>::max()));
+    if (score > 0) {
+        hint_.clear();
+    }
     if (score == 0) {
         status_.clear();
         setStatus();

@@ -57,12 +57,15 @@ class Logic : public ::Logic, public Combat {
     // The status shown: "[ score : per shot : per second alive : frames per second ]", the parts without a
     // measure left out; empty while the score is 0.
     const std::string& status() const { return status_; }
+    // Shows text in the status's place, not in the caption, until the first point; a pause does not lose it.
+    void hint(std::string_view text);
 
     std::uint32_t score = 0;
     Hero* hero = nullptr;
 
   private:
     std::string status_;
+    std::string hint_;
 };
 
 }  // namespace FirstPerson
