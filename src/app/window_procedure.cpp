@@ -12,6 +12,21 @@ namespace {
 JoystickInput joystick;
 PadInput pad;
 PointerInput pointer;
+SwitchKeys switchKeys;
+
+// The bit of a key that switches a state, or 0.
+std::uint32_t switchBit(platform::VirtualKey key) {
+    switch (key) {
+        case platform::letterKey('P'):
+            return 1;
+        case platform::KeyF11:
+            return 2;
+        case platform::KeyReturn:
+            return 4;
+        default:
+            return 0;
+    }
+}
 
 // Only the first joystick is used, captured when the window is created or, where the system reports
 // joysticks as they are plugged in, when one arrives later. It is polled at its shortest period, with
@@ -26,6 +41,17 @@ void detectJoystick(platform::Window& window) {
 }
 
 }  // namespace
+
+bool SwitchKeys::repeats(platform::VirtualKey key) {
+    const std::uint32_t bit = switchBit(key);
+    const bool held = (held_ & bit) != 0;
+    held_ |= bit;
+    return held;
+}
+
+void SwitchKeys::released(platform::VirtualKey key) {
+    held_ &= ~switchBit(key);
+}
 
 platform::MessageResult windowProcedure(platform::Window& window, const platform::Message& message) {
     using platform::MessageKind;
@@ -49,17 +75,27 @@ platform::MessageResult windowProcedure(platform::Window& window, const platform
             graphics().present();
             break;
         case MessageKind::KeyDown:
-            keyPressed(graphics(), message.code);
+            // Return switches only with Alt (a SysKeyDown); alone it repeats as every control key does.
+            if (message.code != platform::KeyReturn && switchKeys.repeats(message.code)) {
+                graphics().input(controlForKey(message.code), true);
+            } else {
+                keyPressed(graphics(), message.code);
+            }
             break;
         case MessageKind::KeyUp:
-            graphics().input(controlForKey(message.code), false);
+        case MessageKind::SysKeyUp:
+            switchKeys.released(message.code);
+            if (message.kind == MessageKind::KeyUp) {
+                graphics().input(controlForKey(message.code), false);
+            }
             break;
         case MessageKind::SysKeyDown:
-            if (message.code == platform::KeyReturn) {
+            if (message.code == platform::KeyReturn && !switchKeys.repeats(message.code)) {
                 graphics().toggleFullScreen();
             }
             break;
         case MessageKind::KillFocus:
+            switchKeys.releaseAll();
             pointer.release(graphics());
             graphics().focusLost();
             break;

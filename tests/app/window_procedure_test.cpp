@@ -56,3 +56,17 @@ TEST(KeyPressed, NewKeysActAndStillDeliverNoControl) {
         EXPECT_EQ(scene.log, (Log{action, "input 8 down"})) << action;
     }
 }
+
+TEST(SwitchKeys, AHeldSwitchingKeySwitchesOncePerPress) {
+    SwitchKeys keys;
+    for (platform::VirtualKey key : {platform::letterKey('P'), platform::KeyF11, platform::KeyReturn}) {
+        EXPECT_FALSE(keys.repeats(key));
+        EXPECT_TRUE(keys.repeats(key)) << key << " held and repeated";
+        keys.released(key);
+        EXPECT_FALSE(keys.repeats(key)) << key << " pressed again";
+    }
+    keys.releaseAll();
+    EXPECT_FALSE(keys.repeats(platform::KeyF11)) << "released with the focus";
+    EXPECT_FALSE(keys.repeats(platform::letterKey('W')));
+    EXPECT_FALSE(keys.repeats(platform::letterKey('W'))) << "W cycles on every repeat";
+}

@@ -26,10 +26,13 @@ void moveMouse(Sint32 dx, Sint32 dy) {
     inject(event);
 }
 
+// A keystroke: the key pressed and let go.
 void press(SDL_Keycode key) {
-    SDL_Event event = sceneEvent(SDL_KEYDOWN);
-    event.key.keysym.sym = key;
-    inject(event);
+    for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+        SDL_Event event = sceneEvent(type);
+        event.key.keysym.sym = key;
+        inject(event);
+    }
 }
 
 TEST(MouseLook, AClickCapturesTheMouseTurnsAndTiltsTheViewItsButtonsFireAndJumpTabLetsGo) {
