@@ -1,0 +1,201 @@
+// Both programs in Debian's Chromium (headless, software WebGL 2), as a user meets them over the local
+// server that scripts/test-web.sh starts: STUDIO_WEB_URL names it.
+import { after, before, describe, it } from 'node:test';
+import assert from 'node:assert/strict';
+import { chromium } from 'playwright-core';
+
+const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
+let browser;
+
+before(async () => {
+  browser = await chromium.launch({
+    executablePath: process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium',
+    args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader', '--ignore-gpu-blocklist',
+      '--autoplay-policy=user-gesture-required'],
+  });
+});
+after(() => browser?.close());
+
+// Before the page's own script: the canvas keeps its last frame so that it can be read back, WebGL draw
+// calls and Web Audio starts are counted, and the gamepads are whatever the test puts in window.testPads.
+function instrument() {
+  window.drawCalls = 0;
+  window.audioStarts = 0;
+  window.testPads = [];
+  const getContext = HTMLCanvasElement.prototype.getContext;
+  HTMLCanvasElement.prototype.getContext = function (kind, attributes) {
+    return getContext.call(this, kind, { ...attributes, preserveDrawingBuffer: true });
+  };
+  for (const name of ['drawArrays', 'drawElements']) {
+    const draw = WebGL2RenderingContext.prototype[name];
+    WebGL2RenderingContext.prototype[name] = function (...args) {
+      ++window.drawCalls;
+      return draw.apply(this, args);
+    };
+  }
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    ++window.audioStarts;
+    return start.apply(this, args);
+  };
+  navigator.getGamepads = () => window.testPads;
+}
+
+async function open(path) {
+  const page = await browser.newPage({ viewport: { width: 640, height: 400 } });
+  await page.addInitScript(instrument);
+  await page.goto(new URL(path, site).href);
+  return page;
+}
+
+// Waits until the program has drawn a few frames past those it has drawn so far.
+async function framesPass(page, count = 5) {
+  const drawn = await page.evaluate(() => window.drawCalls);
+  await page.waitForFunction((least) => window.drawCalls >= least, drawn + count, { timeout: 20000 });
+  await page.waitForTimeout(200);
+}
+
+// The canvas as RGBA bytes, with its width and height.
+function picture(page) {
+  return page.evaluate(() => {
+    const canvas = document.getElementById('canvas');
+    const copy = document.createElement('canvas');
+    copy.width = canvas.width;
+    copy.height = canvas.height;
+    const context = copy.getContext('2d');
+    context.drawImage(canvas, 0, 0);
+    return { width: copy.width, height: copy.height,
+      rgba: Array.from(context.getImageData(0, 0, copy.width, copy.height).data) };
+  });
+}
+
+// The share of the pixels in the middle third of the picture that pass a test of their colour.
+function share({ width, height, rgba }, test) {
+  let passed = 0;
+  let all = 0;
+  for (let y = Math.floor(height / 3); y < (2 * height) / 3; ++y) {
+    for (let x = Math.floor(width / 3); x < (2 * width) / 3; ++x) {
+      const at = 4 * (y * width + x);
+      passed += test(rgba[at], rgba[at + 1], rgba[at + 2]) ? 1 : 0;
+      ++all;
+    }
+  }
+  return passed / all;
+}
+
+const magenta = (r, g, b) => r > 100 && b > 100 && g < 80;
+const lit = (r, g, b) => r + g + b > 60;
+const changed = (a, b) => a.rgba.filter((value, at) => Math.abs(value - b.rgba[at]) > 40).length / a.rgba.length;
+
+async function ended(page) {
+  await page.waitForFunction(() => document.body.classList.contains('ended'), null, { timeout: 20000 });
+  return page.locator('#ended').innerText();
+}
+
+describe('the viewer', () => {
+  it('shows the van at the centre; Left turns the view; W cycles filled, back faces as lines, all lines', async () => {
+    const page = await open('studio.html');
+    await framesPass(page);
+    assert.match(await page.title(), /^Studio 3D model viewer \| /);
+    const first = await picture(page);
+    assert.ok(share(first, magenta) > 0.15, `van at the centre: ${share(first, magenta)}`);
+    await page.keyboard.press('ArrowLeft');
+    await framesPass(page);
+    const turned = await picture(page);
+    const bobbing = changed(first, await picture(page));
+    assert.ok(changed(first, turned) > 2 * bobbing + 0.01, 'Left turns the view');
+
+    const filled = share(turned, magenta);
+    const shares = [];
+    for (let press = 0; press < 3; ++press) {
+      await page.keyboard.press('KeyW');
+      await framesPass(page);
+      shares.push(share(await picture(page), magenta));
+    }
+    assert.ok(shares[0] > 0.8 * filled, `back faces as lines keep the front filled: ${shares[0]} of ${filled}`);
+    assert.ok(shares[1] < 0.5 * filled, `everything as lines: ${shares[1]} of ${filled}`);
+    assert.ok(Math.abs(shares[2] - filled) < 0.2 * filled, `filled again: ${shares[2]} of ${filled}`);
+    await page.close();
+  });
+
+  for (const model of ['van', 'tank', 'triplane', 'garden-tree', 'conifer']) {
+    it(`shows the ${model} named in the query string`, async () => {
+      const page = await open(`studio.html?model=${model}`);
+      await framesPass(page);
+      assert.ok(share(await picture(page), lit) > 0.05, `${model} drawn at the centre`);
+      assert.equal(await page.evaluate(() => document.body.className), '');
+      await page.close();
+    });
+  }
+
+  it('shows the usage line instead of the canvas for a model it does not know', async () => {
+    const page = await open('studio.html?model=boat');
+    assert.match(await ended(page), /usage: studio \[van \| tank \| triplane \| garden-tree \| conifer\]/);
+    assert.equal(await page.locator('#canvas').isVisible(), false);
+    await page.close();
+  });
+
+  it('draws nothing while the page is hidden, and again once it is shown', async () => {
+    const page = await open('studio.html');
+    await framesPass(page);
+    const setHidden = (hidden) => page.evaluate((value) => {
+      Object.defineProperty(document, 'hidden', { value, configurable: true });
+      Object.defineProperty(document, 'visibilityState', { value: value ? 'hidden' : 'visible', configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    }, hidden);
+    await setHidden(true);
+    await page.waitForTimeout(300);
+    const hiddenFrom = await page.evaluate(() => window.drawCalls);
+    await page.waitForTimeout(1000);
+    assert.equal(await page.evaluate(() => window.drawCalls), hiddenFrom);
+    await setHidden(false);
+    await framesPass(page);
+    await page.close();
+  });
+
+  it('answers a gamepad connected after the page has loaded: the stick orbits, button 9 quits', async () => {
+    const page = await open('studio.html');
+    await framesPass(page);
+    const before = await picture(page);
+    const pad = (axes, pressed) => page.evaluate(([axes, pressed]) => {
+      window.testPads = [{ index: 0, id: 'test pad', mapping: 'standard', connected: true, timestamp: performance.now(),
+        axes, buttons: Array.from({ length: 12 }, (_, i) => ({ pressed: i === pressed, value: i === pressed ? 1 : 0 })) }];
+    }, [axes, pressed]);
+    await pad([-1, 0, 0, 0], -1);
+    await page.waitForTimeout(700);
+    await pad([0, 0, 0, 0], -1);
+    await framesPass(page);
+    assert.ok(changed(before, await picture(page)) > 0.02, 'the stick pushed left orbits the camera');
+    await pad([0, 0, 0, 0], 8);
+    assert.match(await ended(page), /The program has ended/);
+    await page.close();
+  });
+});
+
+describe('the combat program', () => {
+  it('plays a cue for every shot and puts the score in the title after a kill; Escape ends it', async () => {
+    const page = await open('firstperson.html');
+    await page.waitForFunction(() => document.title.startsWith('Studio 3D first-person combat'));
+    assert.equal(await page.title(), 'Studio 3D first-person combat | studio3d.dev');
+    assert.equal(await page.evaluate(() => window.audioStarts), 0, 'nothing plays before the first shot');
+    await page.keyboard.press('Space');
+    await page.waitForFunction(() => window.audioStarts > 0, null, { timeout: 5000 });
+
+    // Jumping all the time and firing fast while turning brings an aircraft down sooner or later.
+    await page.keyboard.down('Enter');
+    await page.keyboard.down('ArrowLeft');
+    for (let volley = 0; volley < 400 && !(await page.title()).includes('['); ++volley) {
+      await page.keyboard.press('Space', { delay: 30 });
+      await page.waitForTimeout(30);
+    }
+    await page.keyboard.up('ArrowLeft');
+    await page.keyboard.up('Enter');
+    assert.match(await page.title(), /^Studio 3D first-person combat \| studio3d\.dev \[ \d+ : /);
+
+    await page.keyboard.press('Escape');
+    const words = await ended(page);
+    assert.match(words, /The program has ended/);
+    assert.match(words, /Start it again/);
+    await page.close();
+  });
+});
