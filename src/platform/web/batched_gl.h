@@ -1,0 +1,125 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+// GL 1.1's immediate mode, matrix stack and polygon modes, drawn with GL 3.3 core or OpenGL ES 3.0 (WebGL 2),
+// which have none of them. Vertices are transformed by the current matrices as they are recorded, faces
+// are culled and turned into lines or points on the processor, and the frame goes to the GPU in at most
+// three draws (triangles, lines, points) each time it must: before a clear, a change of the depth test or
+// the viewport, glFlush, and any other GL user's drawing (a change of a capability this layer does not
+// keep). After drawing it leaves no program, vertex array or array buffer bound.
+//
+// The C entry points (glBegin, glVertex3d, ... in batched_gl_entry_points.cpp) reach the active layer.
+// Enum arguments are GL's own values.
+class BatchedGl {
+  public:
+    using Enum = unsigned int;
+
+    // Needs no context; the GL objects are made at the first draw, in the context current then.
+    BatchedGl();
+    // Deletes the GL objects, if any, in the current context: the one that drew.
+    ~BatchedGl();
+    BatchedGl(const BatchedGl&) = delete;
+    BatchedGl& operator=(const BatchedGl&) = delete;
+
+    // The layer the C entry points reach; without one they reach the GL beneath (the system's on the
+    // desktop, nothing on the web).
+    static BatchedGl* active();
+    static void activate(BatchedGl* layer);
+
+    void begin(Enum primitive);
+    void end();
+    void color(double red, double green, double blue);
+    void vertex(double x, double y, double z);
+
+    void matrixMode(Enum mode);
+    void loadIdentity();
+    void pushMatrix();
+    void popMatrix();
+    // column-major, as GL's
+    void multMatrix(const double* matrix);
+    void perspective(double fieldOfViewDegrees, double aspect, double nearPlane, double farPlane);
+    void lookAt(double eyeX, double eyeY, double eyeZ, double centreX, double centreY, double centreZ,
+                double upX, double upY, double upZ);
+
+    void polygonMode(Enum face, Enum mode);
+    void cullFace(Enum face);
+    void frontFace(Enum winding);
+    void enable(Enum capability);
+    void disable(Enum capability);
+    bool isEnabled(Enum capability) const;
+
+    void viewport(int x, int y, int width, int height);
+    void clearColor(float red, float green, float blue, float alpha);
+    void clear(unsigned int mask);
+    // Draws what is recorded, then glFlush.
+    void flush();
+    // Draws what is recorded, for a caller about to draw with GL itself.
+    void submit();
+
+    // GL draw calls made so far.
+    std::uint64_t drawCalls() const { return drawCalls_; }
+
+  private:
+    using Matrix = std::array<double, 16>;
+    static constexpr std::size_t StackDepth = 32;
+
+    struct Stack {
+        std::array<Matrix, StackDepth> matrices;
+        std::size_t top = 0;
+    };
+
+    // What the GPU gets: clip coordinates and a colour.
+    struct Vertex {
+        float x, y, z, w;
+        float r, g, b;
+    };
+
+    // A recorded vertex of the primitive in progress, kept exact until its facing is known.
+    struct Corner {
+        double x, y, z, w;
+        double r, g, b;
+    };
+
+    Matrix& current();
+    void setCapability(Enum capability, bool on);
+    void emitTriangle();
+    void emitAs(Enum mode, const Corner* corners, std::size_t count, bool closed);
+    void prepare();
+
+    Stack modelView_;
+    Stack projection_;
+    Enum matrixMode_;
+    Matrix clipFromObject_{};
+    bool clipFromObjectStale_ = true;
+
+    std::array<double, 3> color_{1, 1, 1};
+    Enum primitive_ = 0;
+    bool recording_ = false;
+    std::array<Corner, 3> corners_{};
+    std::size_t cornerCount_ = 0;
+
+    Enum frontMode_;
+    Enum backMode_;
+    Enum culledFace_;
+    Enum frontWinding_;
+    bool culling_ = false;
+    bool depthTest_ = false;
+
+    std::vector<Vertex> triangles_;
+    std::vector<Vertex> lines_;
+    std::vector<Vertex> points_;
+
+    unsigned int program_ = 0;
+    unsigned int vertexArray_ = 0;
+    unsigned int buffer_ = 0;
+    std::size_t bufferBytes_ = 0;
+    std::uint64_t drawCalls_ = 0;
+};
+
+}  // namespace platform
