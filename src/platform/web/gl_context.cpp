@@ -1,5 +1,6 @@
 #include "platform/gl_context.h"
 
+#include "platform/web/batched_gl.h"
 #include "platform/web/native.h"
 
 #include <emscripten/html5.h>
@@ -12,6 +13,9 @@ namespace {
 
 // What the next context is asked for; the canvas's drawing buffer is made with the context.
 PixelFormat requested;
+// WebGL has no GL 1.1: the context's scene is drawn through the batched layer, which lives as long as
+// the context and is active while it is current.
+std::unique_ptr<BatchedGl> layer;
 
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE handleOf(void* native) {
     return static_cast<EMSCRIPTEN_WEBGL_CONTEXT_HANDLE>(reinterpret_cast<std::intptr_t>(native));
@@ -55,23 +59,31 @@ std::unique_ptr<GlContext> GlContext::create(DeviceContext& deviceContext) {
     if (context <= 0) {
         return nullptr;
     }
+    layer = std::make_unique<BatchedGl>();
     return std::unique_ptr<GlContext>(
         new GlContext(reinterpret_cast<void*>(static_cast<std::intptr_t>(context))));
 }
 
 GlContext::~GlContext() {
-    if (emscripten_webgl_get_current_context() == handleOf(native_)) {
-        emscripten_webgl_make_context_current(0);
-    }
+    // The layer's GL objects go while their context is current.
+    emscripten_webgl_make_context_current(handleOf(native_));
+    BatchedGl::activate(nullptr);
+    layer.reset();
+    emscripten_webgl_make_context_current(0);
     emscripten_webgl_destroy_context(handleOf(native_));
 }
 
 bool GlContext::makeCurrent(DeviceContext& deviceContext) {
-    return deviceContext.window().alive() &&
-           emscripten_webgl_make_context_current(handleOf(native_)) == EMSCRIPTEN_RESULT_SUCCESS;
+    if (!deviceContext.window().alive() ||
+        emscripten_webgl_make_context_current(handleOf(native_)) != EMSCRIPTEN_RESULT_SUCCESS) {
+        return false;
+    }
+    BatchedGl::activate(layer.get());
+    return true;
 }
 
 void GlContext::makeNoneCurrent() {
+    BatchedGl::activate(nullptr);
     emscripten_webgl_make_context_current(0);
 }
 

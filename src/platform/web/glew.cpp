@@ -36,6 +36,10 @@ void glewShaderSourceEs(GLuint shader, GLsizei count, const GLchar* const* strin
 
 void glBindFragDataLocation(GLuint, GLuint, const GLchar*) {}
 
+// GL 1.1's texture environment has no WebGL counterpart: a shader that samples a texture modulates it
+// itself, as the overlay's does.
+void glTexEnvf(GLenum, GLenum, GLfloat) {}
+
 extern PFNGLGENVERTEXARRAYSPROC const glewGenVertexArrays = glGenVertexArrays;
 extern PFNGLGENBUFFERSPROC const glewGenBuffers = glGenBuffers;
 
