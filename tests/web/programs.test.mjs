@@ -70,17 +70,19 @@ async function picture(page) {
   });
 }
 
-// The share of the pixels in the middle third of a picture that are magenta (the van), or lit at all.
-function share(page, picture, colour) {
-  return page.evaluate(([picture, colour]) => {
+// The share of the pixels in the middle third of a picture (or the band of the status line at the bottom)
+// that are magenta (the van), cyan (the status) or lit at all.
+function share(page, picture, colour, rows = [1 / 3, 2 / 3]) {
+  return page.evaluate(([picture, colour, rows]) => {
     const { width, height, data } = window.pictures[picture];
     const tests = {
       magenta: (r, g, b) => r > 100 && b > 100 && g < 80,
+      cyan: (r, g, b) => r < 80 && g > 150 && b > 150,
       lit: (r, g, b) => r + g + b > 60,
     };
     let passed = 0;
     let all = 0;
-    for (let y = Math.floor(height / 3); y < (2 * height) / 3; ++y) {
+    for (let y = Math.floor(rows[0] * height); y < rows[1] * height; ++y) {
       for (let x = Math.floor(width / 3); x < (2 * width) / 3; ++x) {
         const at = 4 * (y * width + x);
         passed += tests[colour](data[at], data[at + 1], data[at + 2]) ? 1 : 0;
@@ -88,7 +90,7 @@ function share(page, picture, colour) {
       }
     }
     return passed / all;
-  }, [picture, colour]);
+  }, [picture, colour, rows]);
 }
 
 // The share of the pixels that differ between two pictures.
@@ -193,7 +195,7 @@ describe('the viewer', () => {
 });
 
 describe('the combat program', () => {
-  it('plays a cue for every shot and puts the score in the title after a kill; Escape ends it', async () => {
+  it('plays a cue for every shot and shows the score in the title and over the scene after a kill; Escape ends it', async () => {
     const page = await open('firstperson.html');
     await page.waitForFunction(() => document.title.startsWith('Studio 3D first-person combat'));
     assert.equal(await page.title(), 'Studio 3D first-person combat | studio3d.dev');
@@ -211,6 +213,9 @@ describe('the combat program', () => {
     await page.keyboard.up('ArrowLeft');
     await page.keyboard.up('Enter');
     assert.match(await page.title(), /^Studio 3D first-person combat \| studio3d\.dev \[ \d+ : /);
+    await framesPass(page);
+    const statusLine = [0.88, 0.97];
+    assert.ok((await share(page, await picture(page), 'cyan', statusLine)) > 0.02, 'the status line over the scene');
 
     await page.keyboard.press('Escape');
     const words = await ended(page);

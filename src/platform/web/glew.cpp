@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/web/batched_gl.h"
 #include "platform/web/shader_dialect.h"
 
 extern "C" {
@@ -32,6 +33,13 @@ void glewShaderSourceEs(GLuint shader, GLsizei count, const GLchar* const* strin
     const std::string translated = platform::web::glslEs300(source);
     const GLchar* text = translated.c_str();
     glShaderSource(shader, 1, &text, nullptr);
+}
+
+void glewUseProgram(GLuint program) {
+    if (platform::BatchedGl* layer = platform::BatchedGl::active()) {
+        layer->submit();
+    }
+    glUseProgram(program);
 }
 
 void glBindFragDataLocation(GLuint, GLuint, const GLchar*) {}

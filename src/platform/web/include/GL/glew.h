@@ -14,6 +14,9 @@ extern "C" {
 GLboolean glewWebGl2Current(void);
 // glShaderSource for sources written as "#version 330 core".
 void glewShaderSourceEs(GLuint shader, GLsizei count, const GLchar* const* strings, const GLint* lengths);
+// glUseProgram for a caller about to draw with its own shaders: what the batched GL 1.1 layer has recorded
+// is drawn first, in order, and the layer's own program is not left in the caller's way.
+void glewUseProgram(GLuint program);
 // A program's one output goes to the one drawing buffer: there is nothing to bind.
 void glBindFragDataLocation(GLuint program, GLuint color, const GLchar* name);
 // Entry points that callers test for, as GLEW's are: pointers, set whenever the page has WebGL.
@@ -27,6 +30,7 @@ extern PFNGLGENBUFFERSPROC const glewGenBuffers;
 #undef GLEW_VERSION_3_3
 #define GLEW_VERSION_3_3 glewWebGl2Current()
 #define glShaderSource glewShaderSourceEs
+#define glUseProgram glewUseProgram
 #define glGenVertexArrays glewGenVertexArrays
 #define glGenBuffers glewGenBuffers
 #ifndef GLEW_ERROR_NO_GLX_DISPLAY
