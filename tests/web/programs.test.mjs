@@ -7,12 +7,16 @@ import { chromium } from 'playwright-core';
 const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
 let browser;
 
-before(async () => {
-  browser = await chromium.launch({
+function launch(...flags) {
+  return chromium.launch({
     executablePath: process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium',
     args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader', '--ignore-gpu-blocklist',
-      '--autoplay-policy=user-gesture-required'],
+      '--autoplay-policy=user-gesture-required', ...flags],
   });
+}
+
+before(async () => {
+  browser = await launch();
 });
 after(() => browser?.close());
 
@@ -41,8 +45,8 @@ function instrument() {
   navigator.getGamepads = () => window.testPads;
 }
 
-async function open(path) {
-  const page = await browser.newPage({ viewport: { width: 480, height: 300 } });
+async function open(path, from = browser) {
+  const page = await from.newPage({ viewport: { width: 480, height: 300 } });
   await page.addInitScript(instrument);
   await page.goto(new URL(path, site).href);
   return page;
@@ -222,5 +226,19 @@ describe('the combat program', () => {
     assert.match(words, /The program has ended/);
     assert.match(words, /Start it again/);
     await page.close();
+  });
+});
+
+describe('a browser without WebGL', () => {
+  it('shows the program\'s start-up error line instead of a blank canvas', async () => {
+    const bare = await launch('--disable-3d-apis');
+    try {
+      const page = await open('firstperson.html', bare);
+      const words = await ended(page);
+      assert.match(words, /can't create GL context/);
+      assert.match(words, /could not start/);
+    } finally {
+      await bare.close();
+    }
   });
 });
