@@ -45,8 +45,8 @@ function instrument() {
   navigator.getGamepads = () => window.testPads;
 }
 
-async function open(path, from = browser) {
-  const page = await from.newPage({ viewport: { width: 480, height: 300 } });
+async function open(path, from = browser, deviceScaleFactor = 1) {
+  const page = await from.newPage({ viewport: { width: 480, height: 300 }, deviceScaleFactor });
   await page.addInitScript(instrument);
   await page.goto(new URL(path, site).href);
   return page;
@@ -158,6 +158,21 @@ describe('the viewer', () => {
     const page = await open('studio.html?model=boat');
     assert.match(await ended(page), /usage: studio \[van \| tank \| triplane \| garden-tree \| conifer\]/);
     assert.equal(await page.locator('#canvas').isVisible(), false);
+    await page.close();
+  });
+
+  it('fills the page at the display\'s pixel density and follows the page\'s size', async () => {
+    const page = await open('studio.html', browser, 2);
+    await framesPass(page);
+    const canvasSize = () => page.evaluate(() => {
+      const canvas = document.getElementById('canvas');
+      return [canvas.width, canvas.height, canvas.clientWidth, canvas.clientHeight];
+    });
+    assert.deepEqual(await canvasSize(), [960, 600, 480, 300]);
+    await page.setViewportSize({ width: 400, height: 320 });
+    await framesPass(page);
+    assert.deepEqual(await canvasSize(), [800, 640, 400, 320]);
+    assert.ok((await share(page, await picture(page), 'magenta')) > 0.15, 'the van still at the centre');
     await page.close();
   });
 
