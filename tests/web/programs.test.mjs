@@ -242,6 +242,24 @@ describe('the combat program', () => {
     assert.match(words, /Start it again/);
     await page.close();
   });
+
+  it('lets a held key go when the page loses the focus: the player stops turning', async () => {
+    const page = await open('firstperson.html');
+    await framesPass(page);
+    await page.keyboard.down('ArrowLeft');
+    await page.waitForTimeout(1000);
+    const turning = await picture(page);
+    await page.waitForTimeout(300);
+    const held = await changed(page, turning, await picture(page));
+    await page.evaluate(() => window.dispatchEvent(new FocusEvent('blur')));
+    await framesPass(page);
+    const letGo = await picture(page);
+    await page.waitForTimeout(300);
+    const after = await changed(page, letGo, await picture(page));
+    await page.keyboard.up('ArrowLeft');
+    assert.ok(after < held / 2, `the view stops turning: ${after} changed, ${held} while held`);
+    await page.close();
+  });
 });
 
 describe('a browser without WebGL', () => {
