@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: in a plain build and in an
 # AddressSanitizer + UndefinedBehaviorSanitizer build; then cross-builds the Windows program and runs its
-# tests under Wine. Tests run inside their own virtual display.
+# tests under Wine, and last builds both programs for the web and runs their tests in headless Chromium.
+# Desktop tests run inside their own virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh --tests --windows
+bash scripts/install-deps.sh --tests --windows --web
 
 jobs=$(nproc)
 werror=OFF
@@ -37,3 +38,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== windows: mingw-w64 cross-build, tests under Wine"
 bash scripts/test-windows.sh build-windows
+
+echo "== web: Emscripten build, tests in Chromium"
+bash scripts/test-web.sh build-web

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
-#include <thread>
 #include <utility>
 
+#include "platform/pause.h"
 #include "scene/object.h"
 #include "scene/registry.h"
 
@@ -17,9 +17,7 @@ constexpr auto FramePause = std::chrono::milliseconds(20);
 }  // namespace
 
 void FrameClock::sleepUntilDeadline(TimePoint deadline) {
-    while (std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_until(deadline);
-    }
+    platform::pauseUntil(deadline);
 }
 
 Logic::Logic(std::string_view title, double size, const Color& background, FrameClock clock)

@@ -11,7 +11,8 @@ char lowerCase(char c) {
 }
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return lowerCase(x) == lowerCase(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerCase(x) == lowerCase(y); });
 }
 
 }  // namespace

@@ -1,3 +1,3 @@
 #include "scene/registry.h"
 
-constinit std::vector<Object*> registry;
+REGISTRY_CONSTINIT std::vector<Object*> registry;

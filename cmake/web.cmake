@@ -1,0 +1,27 @@
+# The web build (emcmake cmake): Emscripten's own WebGL and html5.h, no SDL. GLEW is the web backend's
+# stand-in (src/platform/web/include); GL 1.1 and GLU come with the web backend too.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+add_library(OpenGL::GL INTERFACE IMPORTED)
+add_library(OpenGL::GLU INTERFACE IMPORTED)
+add_library(GLEW::GLEW INTERFACE IMPORTED)
+target_include_directories(GLEW::GLEW INTERFACE ${PROJECT_SOURCE_DIR}/src/platform/web/include)
+
+# Where the pages are served from: the landing page and one page per program.
+set(STUDIO_SITE_DIR ${PROJECT_BINARY_DIR}/site)
+configure_file(${PROJECT_SOURCE_DIR}/resources/web/index.html ${STUDIO_SITE_DIR}/index.html COPYONLY)
+
+# Makes a program a page of the site: program.html is its page, its loop runs under Asyncify so that it
+# can block as on the desktop, and main's return ends the page's program (Escape, a failed start).
+function(studio_web_program target)
+  set(shell ${PROJECT_SOURCE_DIR}/resources/web/program.html)
+  set_target_properties(${target} PROPERTIES
+    SUFFIX .html
+    RUNTIME_OUTPUT_DIRECTORY ${STUDIO_SITE_DIR}
+    LINK_DEPENDS ${shell})
+  target_link_options(${target} PRIVATE
+    --shell-file ${shell}
+    -sASYNCIFY -sMAX_WEBGL_VERSION=2 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1
+    -sENVIRONMENT=web -sMINIFY_HTML=0)
+endfunction()

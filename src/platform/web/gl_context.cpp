@@ -1,0 +1,94 @@
+#include "platform/gl_context.h"
+
+#include "platform/web/batched_gl.h"
+#include "platform/web/native.h"
+
+#include <emscripten/html5.h>
+
+#include <cstdint>
+
+namespace platform {
+
+namespace {
+
+// What the next context is asked for; the canvas's drawing buffer is made with the context.
+PixelFormat requested;
+// WebGL has no GL 1.1: the context's scene is drawn through the batched layer, which lives as long as
+// the context and is active while it is current.
+std::unique_ptr<BatchedGl> layer;
+
+EMSCRIPTEN_WEBGL_CONTEXT_HANDLE handleOf(void* native) {
+    return static_cast<EMSCRIPTEN_WEBGL_CONTEXT_HANDLE>(reinterpret_cast<std::intptr_t>(native));
+}
+
+}  // namespace
+
+std::unique_ptr<DeviceContext> DeviceContext::get(Window& window) {
+    return window.alive() ? std::unique_ptr<DeviceContext>(new DeviceContext(window)) : nullptr;
+}
+
+DeviceContext::~DeviceContext() = default;
+
+void DeviceContext::setPixelFormat(const PixelFormat& format) {
+    requested = format;
+}
+
+// The browser shows the drawing buffer when the page hands its thread back (the frame's pause): there is
+// nothing to swap.
+void DeviceContext::swapBuffers() {}
+
+std::unique_ptr<GlContext> GlContext::create(DeviceContext& deviceContext) {
+    if (!deviceContext.window().alive()) {
+        return nullptr;
+    }
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    attributes.alpha = EM_FALSE;
+    attributes.depth = requested.depthBits > 0 ? EM_TRUE : EM_FALSE;
+    attributes.stencil = EM_FALSE;
+    // The desktop draws without multisampling; so does the page, with the same edges.
+    attributes.antialias = EM_FALSE;
+    attributes.premultipliedAlpha = EM_FALSE;
+    attributes.majorVersion = 2;
+    EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = emscripten_webgl_create_context(web::CanvasTarget, &attributes);
+    // WebGL 1 still draws the scene; the status text then shows in the title alone.
+    if (context <= 0) {
+        attributes.majorVersion = 1;
+        context = emscripten_webgl_create_context(web::CanvasTarget, &attributes);
+    }
+    if (context <= 0) {
+        return nullptr;
+    }
+    layer = std::make_unique<BatchedGl>();
+    return std::unique_ptr<GlContext>(
+        new GlContext(reinterpret_cast<void*>(static_cast<std::intptr_t>(context))));
+}
+
+GlContext::~GlContext() {
+    // The layer's GL objects go while their context is current.
+    emscripten_webgl_make_context_current(handleOf(native_));
+    BatchedGl::activate(nullptr);
+    layer.reset();
+    emscripten_webgl_make_context_current(0);
+    emscripten_webgl_destroy_context(handleOf(native_));
+}
+
+bool GlContext::makeCurrent(DeviceContext& deviceContext) {
+    if (!deviceContext.window().alive() ||
+        emscripten_webgl_make_context_current(handleOf(native_)) != EMSCRIPTEN_RESULT_SUCCESS) {
+        return false;
+    }
+    BatchedGl::activate(layer.get());
+    return true;
+}
+
+void GlContext::makeNoneCurrent() {
+    BatchedGl::activate(nullptr);
+    emscripten_webgl_make_context_current(0);
+}
+
+bool glUsesGlx() {
+    return false;
+}
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+// Shared by the parts of the web backend and its tests; no other code includes it.
+
+#include "platform/keys.h"
+#include "platform/message.h"
+#include "platform/window.h"
+
+#include <string_view>
+
+namespace platform {
+
+// Turns the page's events into messages for the window.
+struct NativeEvents {
+    // The canvas's size in device pixels, or 0 x 0 while the page is hidden (a minimised window).
+    static void reportSize(Window& window, bool send);
+};
+
+namespace web {
+
+// The page's one canvas: the window's client area, and what html5.h names it by.
+inline constexpr const char* CanvasTarget = "#canvas";
+
+// The live window (the page has one canvas, so at most one), or none.
+Window* liveWindow();
+
+void enqueue(const Message& message);
+void discardMessages(WindowId window);
+
+// Starts and stops delivering the page's keyboard and focus events to the window.
+void listenToKeyboard(WindowId window);
+void stopListeningToKeyboard();
+
+// Queues the captured gamepad's messages for every poll that has fallen due.
+void pollJoystick();
+void releaseJoystickOf(WindowId window);
+
+// The virtual key at a KeyboardEvent.code: the key's place on the keyboard, not the letter it types, so
+// that the controls keep their layout on any keyboard.
+VirtualKey virtualKeyOf(std::string_view code);
+
+}  // namespace web
+}  // namespace platform
