@@ -187,8 +187,9 @@ void Graphics::present() {
                         static_cast<float>(height) / 175.0f, AlignCentre, AlignCentre);
         if (current->showsCrosshair()) {
             // Half the status text's size: a mark to aim with, not a sight that hides the target.
-            drawTextAligned(crosshairText.get(), static_cast<float>(halfWidth), static_cast<float>(halfHeight),
-                            static_cast<float>(height) / 350.0f, AlignCentre, AlignCentre);
+            drawTextAligned(crosshairText.get(), static_cast<float>(halfWidth),
+                            static_cast<float>(halfHeight), static_cast<float>(height) / 350.0f, AlignCentre,
+                            AlignCentre);
         }
         endText();
     }
