@@ -1,0 +1,196 @@
+// Both programs' speed in Debian's Chromium (headless, software WebGL 2) on a 1280×720 page, each beside a
+// bare WebGL 2 page that only clears the same canvas on every animation frame, in the same run: on a
+// shared machine only such ratios hold still. Prints the figures and, for each bound, whether it is met;
+// exits with 1 if one is not. scripts/bench-web.sh builds the pages, serves them and runs this.
+// STUDIO_WEB_URL names the server, STUDIO_CHROMIUM the browser, BENCH_SECONDS the length of a measurement.
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+
+// Playwright as the browser tests pin it.
+const { chromium } = createRequire(new URL('../../tests/web/package.json', import.meta.url))('playwright-core');
+
+const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
+const seconds = Number(process.env.BENCH_SECONDS ?? 5);
+const barePage = readFileSync(new URL('bare.html', import.meta.url), 'utf8');
+const modes = ['filled', 'back faces as lines', 'all lines'];
+const bounds = {
+  drawCalls: 40,
+  viewerFrameRate: 0.8,
+  arenaFrameRate: 0.7,
+  arenaFrameWorkMs: 4,
+  pageBytes: 2 * 1024 * 1024,
+};
+
+// Before any page's own script: counts the WebGL 2 draw calls of each frame (a frame ends where the
+// colour buffer is cleared) and the frames the page presents (animation frames that follow a new frame).
+function instrument() {
+  const counts = { draws: 0, drawsPerFrame: [], frames: 0, presented: 0 };
+  window.benchCounts = counts;
+  const prototype = WebGL2RenderingContext.prototype;
+  for (const name of ['drawArrays', 'drawElements', 'drawArraysInstanced', 'drawElementsInstanced',
+    'drawRangeElements']) {
+    const draw = prototype[name];
+    prototype[name] = function (...args) {
+      ++counts.draws;
+      return draw.apply(this, args);
+    };
+  }
+  const clear = prototype.clear;
+  let drawsAtClear = 0;
+  prototype.clear = function (mask) {
+    if (mask & this.COLOR_BUFFER_BIT) {
+      if (counts.frames > 0) {
+        counts.drawsPerFrame.push(counts.draws - drawsAtClear);
+      }
+      drawsAtClear = counts.draws;
+      ++counts.frames;
+    }
+    return clear.call(this, mask);
+  };
+  let framesSeen = 0;
+  const watch = () => {
+    if (counts.frames !== framesSeen) {
+      framesSeen = counts.frames;
+      ++counts.presented;
+    }
+    requestAnimationFrame(watch);
+  };
+  requestAnimationFrame(watch);
+}
+
+// The counters of a page now; the frame work is the program's own (absent on the bare page).
+function sample(page) {
+  return page.evaluate(() => ({
+    at: performance.now(),
+    frames: window.benchCounts.frames,
+    presented: window.benchCounts.presented,
+    workMs: window.Module?._frameWorkMilliseconds?.() ?? 0,
+    workFrames: window.Module?._frameWorkFrames?.() ?? 0,
+  }));
+}
+
+function rates(first, last) {
+  const elapsed = (last.at - first.at) / 1000;
+  return {
+    presented: (last.presented - first.presented) / elapsed,
+    drawn: (last.frames - first.frames) / elapsed,
+    workMs: (last.workMs - first.workMs) / Math.max(1, last.workFrames - first.workFrames),
+  };
+}
+
+// The rates of each page over the same seconds.
+async function measure(...pages) {
+  const firsts = await Promise.all(pages.map(sample));
+  await pages[0].waitForTimeout(seconds * 1000);
+  const lasts = await Promise.all(pages.map(sample));
+  return pages.map((_, i) => rates(firsts[i], lasts[i]));
+}
+
+function setBareRunning(bare, running) {
+  return bare.evaluate((value) => { window.running = value; }, running);
+}
+
+async function framesPass(page, count) {
+  const from = await page.evaluate(() => window.benchCounts.frames);
+  await page.waitForFunction((least) => window.benchCounts.frames >= least, from + count, { timeout: 30000 });
+}
+
+// The most and the mean of the draw calls per frame over a second, in each polygon mode (W cycles them,
+// back to the first).
+async function drawCallsPerMode(page) {
+  const perMode = [];
+  for (const mode of modes) {
+    await framesPass(page, 3);
+    await page.evaluate(() => { window.benchCounts.drawsPerFrame = []; });
+    await page.waitForTimeout(1000);
+    await framesPass(page, 3);
+    const counts = await page.evaluate(() => window.benchCounts.drawsPerFrame);
+    perMode.push({ mode, most: Math.max(...counts), mean: counts.reduce((a, b) => a + b, 0) / counts.length });
+    await page.keyboard.press('KeyW');
+  }
+  return perMode;
+}
+
+// Opens a program's page, adding up what the page loads (HTML, JavaScript, WebAssembly) as served.
+async function openProgram(context, path) {
+  const page = await context.newPage();
+  const files = [];
+  page.on('response', async (response) => {
+    const body = await response.body().catch(() => Buffer.alloc(0));
+    files.push({ name: new URL(response.url()).pathname.slice(1), bytes: body.length });
+  });
+  await page.goto(new URL(path, site).href);
+  await framesPass(page, 30);
+  return { page, files };
+}
+
+const verdicts = [];
+function judge(what, met) {
+  verdicts.push(met);
+  console.log(`  ${what}: ${met ? 'met' : 'NOT MET'}`);
+}
+
+const browser = await chromium.launch({
+  executablePath: process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium',
+  args: ['--headless=new', '--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader',
+    '--ignore-gpu-blocklist', '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+});
+try {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1 });
+  await context.addInitScript(instrument);
+  const bareUrl = new URL('bench-bare.html', site).href;
+  await context.route(bareUrl, (route) => route.fulfill({ contentType: 'text/html', body: barePage }));
+  const bare = await context.newPage();
+  await bare.goto(bareUrl);
+  await framesPass(bare, 30);
+  console.log(`Chromium ${browser.version()}, 1280×720, ${seconds} s a measurement`);
+
+  // Each program alone between two measurements of the bare page alone, then both at once: at once, the
+  // program's drawing slows the bare page too, which flatters the ratio.
+  const programs = [
+    { name: 'viewer', path: 'studio.html', rateBound: bounds.viewerFrameRate },
+    { name: 'arena', path: 'firstperson.html', rateBound: bounds.arenaFrameRate },
+  ];
+  let [bareBefore] = await measure(bare);
+  for (const program of programs) {
+    const { page, files } = await openProgram(context, program.path);
+    await setBareRunning(bare, false);
+    await page.waitForTimeout(1000);
+    const [alone] = await measure(page);
+    await setBareRunning(bare, true);
+    const [together, bareTogether] = await measure(page, bare);
+    const perMode = await drawCallsPerMode(page);
+    await page.close();
+    const [bareAfter] = await measure(bare);
+
+    console.log(`\n${program.name} (${program.path})`);
+    const bareAlone = (bareBefore.presented + bareAfter.presented) / 2;
+    const ratioAlone = alone.presented / bareAlone;
+    console.log(`  frames/s alone: ${alone.presented.toFixed(1)} presented (${alone.drawn.toFixed(1)} drawn);` +
+      ` bare page alone just before and after: ${bareBefore.presented.toFixed(1)}, ${bareAfter.presented.toFixed(1)};` +
+      ` ratio ${ratioAlone.toFixed(2)}`);
+    judge(`frame rate alone at least ${program.rateBound} of the bare page's alone`, ratioAlone >= program.rateBound);
+    const ratioTogether = together.presented / bareTogether.presented;
+    console.log(`  frames/s together: ${together.presented.toFixed(1)} presented, the bare page meanwhile` +
+      ` ${bareTogether.presented.toFixed(1)}: ratio ${ratioTogether.toFixed(2)}`);
+    judge(`frame rate together at least ${program.rateBound} of the bare page's`, ratioTogether >= program.rateBound);
+    console.log(`  WebAssembly+JavaScript work a frame (the program's own count), alone: ${alone.workMs.toFixed(2)} ms,` +
+      ` together: ${together.workMs.toFixed(2)} ms`);
+    if (program.name === 'arena') {
+      judge(`frame work at most ${bounds.arenaFrameWorkMs} ms`,
+        Math.max(alone.workMs, together.workMs) <= bounds.arenaFrameWorkMs);
+    }
+    for (const { mode, most, mean } of perMode) {
+      console.log(`  WebGL draw calls a frame, ${mode}: at most ${most} (mean ${mean.toFixed(1)})`);
+    }
+    const most = Math.max(...perMode.map((m) => m.most));
+    judge(`at most ${bounds.drawCalls} draw calls a frame in every mode`, most <= bounds.drawCalls);
+    const bytes = files.reduce((sum, file) => sum + file.bytes, 0);
+    console.log(`  page: ${bytes} bytes (${files.map((f) => `${f.name} ${f.bytes}`).join(', ')})`);
+    judge(`page at most ${bounds.pageBytes} bytes`, bytes <= bounds.pageBytes);
+    bareBefore = bareAfter;
+  }
+} finally {
+  await browser.close();
+}
+process.exit(verdicts.every(Boolean) ? 0 : 1);
