@@ -53,15 +53,38 @@ mv "$out.best.png" "$out"'
     exit 2
     ;;
 esac
+# The program the picture is taken of, built as scripts/run.sh builds it.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DSTUDIO_TESTS=OFF -DSTUDIO_BENCHMARKS=OFF >/dev/null
+cmake --build build --target "$program" -j "$(nproc)"
+
 shoot='
-SDL_AUDIODRIVER=dummy "$1" ${5:+"$5"} & pid=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2" | head -n 1)
+errors=$(mktemp)
+SDL_AUDIODRIVER=dummy "$1" ${5:+"$5"} 2>"$errors" & pid=$!
+# Waits for the window while the program runs, at most 20 s.
+win=""
+for _ in $(seq 200); do
+  win=$(xdotool search --onlyvisible --name "^$2" 2>/dev/null | head -n 1) || true
+  [ -n "$win" ] || ! kill -0 "$pid" 2>/dev/null && break
+  sleep 0.1
+done
+if [ -z "$win" ]; then
+  if kill "$pid" 2>/dev/null; then
+    echo "screenshot: $1 showed no window \"$2\" within 20 s" >&2
+  else
+    status=0
+    wait "$pid" || status=$?
+    echo "screenshot: $1 ended with status $status before showing its window" >&2
+  fi
+  cat "$errors" >&2
+  exit 1
+fi
 sleep 2
 out=$4
 eval "$3"
 xdotool key --window "$win" Escape || true
 xdotool keyup Escape || true
 wait "$pid"
+rm -f "$errors"
 '
 bash scripts/with-display.sh bash -c "$shoot" shoot "$exe" "$caption" "$play" "$out" "$model"
 echo "wrote $out"

@@ -51,7 +51,8 @@ void* allocateOrNull(std::size_t size, std::size_t alignment = alignof(std::max_
     }
 }
 
-void release(void* p, std::size_t alignment = alignof(std::max_align_t)) noexcept {
+// Out of line: inlined into a replaced delete, GCC takes the free() for a mismatch with the new it sees.
+[[gnu::noinline]] void release(void* p, std::size_t alignment = alignof(std::max_align_t)) noexcept {
 #if defined(_WIN32)
     if (overAligned(alignment)) {
         _aligned_free(p);

@@ -44,6 +44,19 @@ void initGlew() {
     }
 }
 
+// The overlay's glyph quads are drawn filled whatever the scene's polygon mode: as lines they would show only
+// their diagonals. The scene's mode is back in force afterwards.
+class FilledOverlay {
+  public:
+    FilledOverlay() {
+        glPushAttrib(GL_POLYGON_BIT);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    }
+    ~FilledOverlay() { glPopAttrib(); }
+    FilledOverlay(const FilledOverlay&) = delete;
+    FilledOverlay& operator=(const FilledOverlay&) = delete;
+};
+
 // Releases the overlay while its context is still current.
 void releaseOverlay() {
     deleteText(std::move(overlayText));
@@ -159,13 +172,16 @@ void Graphics::present() {
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     current->draw();
-    beginText();
-    setTextColor(static_cast<float>(textColor.r), static_cast<float>(textColor.g),
-                 static_cast<float>(textColor.b), 1.0f);
-    // Centred near the bottom; one line is 17 / 175 of the window's height.
-    drawTextAligned(overlayText.get(), static_cast<float>(halfWidth), static_cast<float>(0.925 * height),
-                    static_cast<float>(height) / 175.0f, AlignCentre, AlignCentre);
-    endText();
+    {
+        FilledOverlay filled;
+        beginText();
+        setTextColor(static_cast<float>(textColor.r), static_cast<float>(textColor.g),
+                     static_cast<float>(textColor.b), 1.0f);
+        // Centred near the bottom; one line is 17 / 175 of the window's height.
+        drawTextAligned(overlayText.get(), static_cast<float>(halfWidth), static_cast<float>(0.925 * height),
+                        static_cast<float>(height) / 175.0f, AlignCentre, AlignCentre);
+        endText();
+    }
     glFlush();
     deviceContext->swapBuffers();
 }
@@ -216,6 +232,14 @@ void Graphics::setStatus(std::optional<std::string_view> text) {
     window->setCaption(shown);
     setText(overlayText.get(), text ? std::string(*text).c_str() : nullptr);
     centreCursor();
+}
+
+void Graphics::showHint(std::string_view text) {
+    setText(overlayText.get(), std::string(text).c_str());
+}
+
+std::string_view Graphics::shownText() const {
+    return overlayText ? std::string_view(overlayText->chars) : std::string_view();
 }
 
 void Graphics::centreCursor() {

@@ -44,6 +44,10 @@ class Graphics : public Input {
     Graphics& popMatrix();
     // The caption followed by a blank and text, or the caption alone when there is no text.
     void setStatus(std::optional<std::string_view> text = std::nullopt);
+    // Shows text in the status's place and colour, leaving the caption alone, until setStatus replaces it.
+    void showHint(std::string_view text);
+    // What the overlay draws over each frame: the status, a hint, or nothing.
+    std::string_view shownText() const;
     // Keeps the mouse cursor at the client area's centre, except while a mouse button is held (the user
     // drags the window); hides it when that point cannot be found.
     void centreCursor();

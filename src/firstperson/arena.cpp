@@ -1,5 +1,6 @@
 #include "firstperson/arena.h"
 
+#include <string_view>
 #include <utility>
 
 #include "firstperson/fokker_enemy.h"
@@ -15,10 +16,15 @@ namespace FirstPerson {
 
 namespace {
 
+// In the status's place until the first point; short enough for the width of a 5:4 screen.
+constexpr std::string_view FirstHint = "Jump (Enter), fire (Space)";
+
 // A dusk sky.
 constexpr Color Background(0.06, 0.08, 0.2);
 constexpr Color GridLines(0.1, 0.22, 0.16);
 constexpr Color EdgeRing(0.25, 0.6, 0.4);
+// The fields beyond the edge, dimmer than the grid but not the sky.
+constexpr Color Fields(0.05, 0.12, 0.08);
 constexpr Color VanPaint(0.7, 0.72, 0.5);
 constexpr Color TankPaint(0.5, 0.8, 0.3);
 
@@ -134,7 +140,7 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
     HeroFire::dart();
     // The objects read the live scene (sizes, the clock), so they are built now that it exists. Should one
     // fail, the scene's destruction deletes those already registered.
-    ground_ = new Ground(Size, GridLines, EdgeRing);
+    ground_ = new Ground(Size, GridLines, EdgeRing, Fields);
     ground_->setActive(true);
     for (const Parking& parking : Vans) {
         vans_.push_back(park<RAF>(parking, VanPaint, VanScale));
@@ -152,6 +158,9 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
         }
     }
     hero = new Hero();
+    // A standing player's shots pass under the triplanes: until the first point says otherwise, the status's
+    // place tells how to reach them.
+    showHint(FirstHint);
 }
 
 }  // namespace FirstPerson

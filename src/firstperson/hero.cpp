@@ -5,11 +5,6 @@
 
 namespace FirstPerson {
 
-namespace {
-// Seconds of being dead before fire brings the player back, counted from the previous respawn.
-constexpr double RespawnWait = 1.5;
-}  // namespace
-
 Hero::Hero() {
     setPosition(respawnPoint());
     face(AxisX);

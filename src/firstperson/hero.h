@@ -31,8 +31,11 @@ class Hero : public ::Gunner<HeroFire, 7, Walker> {
     // Seconds spent alive, in all lives.
     double aliveTime = 0;
     std::uint32_t shots = 0;
+    // Seconds of being dead before fire brings the player back, the first death included.
+    static constexpr double RespawnWait = 1.5;
+
     // Counts down while dead; a respawn waits until it has run out.
-    double respawnTimer = 0;
+    double respawnTimer = RespawnWait;
     bool respawnRequested = false;
     // Fire has been released since the last shot.
     bool fireArmed = true;

@@ -96,6 +96,26 @@ TEST(StatusText, ShowsCentredNearTheBottom) {
     EXPECT_GT(right - left, 60);
 }
 
+TEST(StatusText, DrawnFilledInEveryPolygonModeWhichStaysTheScenes) {
+    StatusScene scene;
+    scene.resize(viewWidth, viewHeight);
+    scene.setStatus("[ 6 : 0.50 ]");
+    const Frame filled = presentAndRead(scene);
+    for (int mode : {1, 2}) {  // back faces as lines, then everything
+        scene.cyclePolygonMode();
+        const Frame frame = presentAndRead(scene);
+        int differing = 0;
+        for (int i = 0; i < viewWidth * viewHeight; ++i) {
+            differing +=
+                frame.white(i % viewWidth, i / viewWidth) != filled.white(i % viewWidth, i / viewWidth);
+        }
+        EXPECT_LE(differing, 3) << "mode " << mode;
+        GLint modes[2] = {};
+        glGetIntegerv(GL_POLYGON_MODE, modes);
+        EXPECT_EQ(modes[1], GL_LINE) << "the scene's back faces are lines again, mode " << mode;
+    }
+}
+
 TEST(StatusText, CaptionCarriesTheTextUntilCleared) {
     StatusScene scene;
     scene.resize(viewWidth, viewHeight);

@@ -8,6 +8,7 @@
 #include <numbers>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -163,6 +164,17 @@ TEST(ArenaLayout, EverythingStandsWhereItIsPlacedTouchingNothing) {
         }
         arena.frame();
     }
+}
+
+TEST(ArenaHint, HoldsTheStatusPlaceUntilTheFirstPointAndNeverComesBack) {
+    Arena arena;
+    const std::string hint(arena.shownText());
+    EXPECT_FALSE(hint.empty());
+    arena.addScore(-1);
+    EXPECT_EQ(arena.shownText(), hint) << "a death before the first point leaves it";
+    arena.addScore(3);
+    arena.addScore(-3);
+    EXPECT_EQ(arena.shownText(), "");
 }
 
 TEST(ArenaLayout, AFailedStartLeavesNothingRegistered) {

@@ -42,6 +42,14 @@ void glewUseProgram(GLuint program) {
     glUseProgram(program);
 }
 
+void glewTexParameterf(GLenum target, GLenum name, GLfloat value) {
+    GLint bound = 0;
+    glGetIntegerv(target == GL_TEXTURE_2D ? GL_TEXTURE_BINDING_2D : GL_TEXTURE_BINDING_CUBE_MAP, &bound);
+    if (bound != 0) {
+        glTexParameterf(target, name, value);
+    }
+}
+
 void glBindFragDataLocation(GLuint, GLuint, const GLchar*) {}
 
 // GL 1.1's texture environment has no WebGL counterpart: a shader that samples a texture modulates it

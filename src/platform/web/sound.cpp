@@ -103,9 +103,21 @@ EM_JS(void, webAudioClose, (), {
 
 // clang-format on
 
+// The page's audio output is let go when the program ends, as the desktop's device is.
+void closeAtExit() {
+    struct PageAudio {
+        PageAudio() = default;
+        PageAudio(const PageAudio&) = delete;
+        PageAudio& operator=(const PageAudio&) = delete;
+        ~PageAudio() { closeSound(); }
+    };
+    static PageAudio audio;
+}
+
 }  // namespace
 
 void playWave(std::span<const std::byte> wave) {
+    closeAtExit();
     webAudioPlay(wave.data(), static_cast<int>(wave.size()));
 }
 

@@ -17,6 +17,8 @@ void glewShaderSourceEs(GLuint shader, GLsizei count, const GLchar* const* strin
 // glUseProgram for a caller about to draw with its own shaders: what the batched GL 1.1 layer has recorded
 // is drawn first, in order, and the layer's own program is not left in the caller's way.
 void glewUseProgram(GLuint program);
+// GL has a default texture to take parameters while none is bound; WebGL has none, and they go nowhere.
+void glewTexParameterf(GLenum target, GLenum name, GLfloat value);
 // A program's one output goes to the one drawing buffer: there is nothing to bind.
 void glBindFragDataLocation(GLuint program, GLuint color, const GLchar* name);
 // Entry points that callers test for, as GLEW's are: pointers, set whenever the page has WebGL.
@@ -31,6 +33,7 @@ extern PFNGLGENBUFFERSPROC const glewGenBuffers;
 #define GLEW_VERSION_3_3 glewWebGl2Current()
 #define glShaderSource glewShaderSourceEs
 #define glUseProgram glewUseProgram
+#define glTexParameterf glewTexParameterf
 #define glGenVertexArrays glewGenVertexArrays
 #define glGenBuffers glewGenBuffers
 #ifndef GLEW_ERROR_NO_GLX_DISPLAY
