@@ -306,6 +306,25 @@ void BatchedGl::lookAt(double eyeX, double eyeY, double eyeZ, double centreX, do
     multMatrix(move.data());
 }
 
+void BatchedGl::pushAttrib(unsigned int) {
+    // As GL's attribute stack, a push past the depth is dropped (GL reports a stack overflow).
+    if (savedPolygonCount_ < savedPolygons_.size()) {
+        savedPolygons_[savedPolygonCount_++] = {frontMode_, backMode_, culledFace_, frontWinding_, culling_};
+    }
+}
+
+void BatchedGl::popAttrib() {
+    if (savedPolygonCount_ == 0) {
+        return;
+    }
+    const PolygonState& saved = savedPolygons_[--savedPolygonCount_];
+    frontMode_ = saved.frontMode;
+    backMode_ = saved.backMode;
+    culledFace_ = saved.culledFace;
+    frontWinding_ = saved.frontWinding;
+    culling_ = saved.culling;
+}
+
 void BatchedGl::polygonMode(Enum face, Enum mode) {
     if (face != GL_BACK) {
         frontMode_ = mode;

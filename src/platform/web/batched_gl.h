@@ -47,6 +47,11 @@ class BatchedGl {
     void lookAt(double eyeX, double eyeY, double eyeZ, double centreX, double centreY, double centreZ,
                 double upX, double upY, double upZ);
 
+    // Saves and restores the polygon state (GL_POLYGON_BIT: polygon modes, culling, the culled face and the
+    // front winding), whatever the mask names; the layer keeps no other attributes.
+    void pushAttrib(unsigned int mask);
+    void popAttrib();
+
     void polygonMode(Enum face, Enum mode);
     void cullFace(Enum face);
     void frontFace(Enum winding);
@@ -80,6 +85,14 @@ class BatchedGl {
         float r, g, b;
     };
 
+    struct PolygonState {
+        Enum frontMode;
+        Enum backMode;
+        Enum culledFace;
+        Enum frontWinding;
+        bool culling;
+    };
+
     // A recorded vertex of the primitive in progress, kept exact until its facing is known.
     struct Corner {
         double x, y, z, w;
@@ -110,6 +123,8 @@ class BatchedGl {
     Enum frontWinding_;
     bool culling_ = false;
     bool depthTest_ = false;
+    std::array<PolygonState, StackDepth> savedPolygons_{};
+    std::size_t savedPolygonCount_ = 0;
 
     std::vector<Vertex> triangles_;
     std::vector<Vertex> lines_;

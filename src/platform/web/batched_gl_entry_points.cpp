@@ -68,6 +68,14 @@ void gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centreX, GL
                    eyeZ, centreX, centreY, centreZ, upX, upY, upZ)
 }
 
+void glPushAttrib(GLbitfield mask) {
+    STUDIO_FORWARD(glPushAttrib, pushAttrib(mask), mask)
+}
+
+void glPopAttrib() {
+    STUDIO_FORWARD(glPopAttrib, popAttrib())
+}
+
 void glPolygonMode(GLenum face, GLenum mode) {
     STUDIO_FORWARD(glPolygonMode, polygonMode(face, mode), face, mode)
 }
