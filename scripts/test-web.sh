@@ -20,4 +20,5 @@ done
 
 echo "== test $build in Chromium"
 cd tests/web
-STUDIO_WEB_URL="http://127.0.0.1:$port/" node --test --test-reporter=spec
+# Debian 12's node (18) has no --test-reporter option: the results come in its own form (TAP).
+STUDIO_WEB_URL="http://127.0.0.1:$port/" node --test

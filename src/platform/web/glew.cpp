@@ -36,8 +36,12 @@ void glewShaderSourceEs(GLuint shader, GLsizei count, const GLchar* const* strin
 }
 
 void glewUseProgram(GLuint program) {
-    if (platform::BatchedGl* layer = platform::BatchedGl::active()) {
+    // The layer's own glUseProgram, should it come through here, must not submit again.
+    static bool submitting = false;
+    if (platform::BatchedGl* layer = platform::BatchedGl::active(); layer != nullptr && !submitting) {
+        submitting = true;
         layer->submit();
+        submitting = false;
     }
     glUseProgram(program);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// Shared by the parts of the web backend; nothing outside src/platform/web includes it.
+// Shared by the parts of the web backend and its tests; no other code includes it.
 
 #include "platform/keys.h"
 #include "platform/message.h"

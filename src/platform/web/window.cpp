@@ -120,8 +120,9 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
     if (registered == classes().end() || live != nullptr || !canvasPixels(width, height)) {
         return nullptr;
     }
-    static char canvas[] = "#canvas";
-    std::unique_ptr<Window> window(new Window(canvas, ++lastId, registered->second));
+    // The window's handle is the canvas's name, which the other parts of the backend address it by.
+    std::unique_ptr<Window> window(
+        new Window(const_cast<char*>(web::CanvasTarget), ++lastId, registered->second));
     live = window.get();
     window->setCaption(caption);
     listenToPage(true);
