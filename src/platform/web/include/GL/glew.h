@@ -24,6 +24,12 @@ void glBindFragDataLocation(GLuint program, GLuint color, const GLchar* name);
 // Entry points that callers test for, as GLEW's are: pointers, set whenever the page has WebGL.
 extern PFNGLGENVERTEXARRAYSPROC const glewGenVertexArrays;
 extern PFNGLGENBUFFERSPROC const glewGenBuffers;
+// The blend factors, kept by the page as they are set (blend_factors.cpp): WebGL answers a query of them
+// only after a round trip to the browser's GPU process.
+void glewBlendFunc(GLenum source, GLenum destination);
+void glewBlendFuncSeparate(GLenum sourceRgb, GLenum destinationRgb, GLenum sourceAlpha,
+                           GLenum destinationAlpha);
+void glewGetIntegerv(GLenum name, GLint* value);
 
 #ifdef __cplusplus
 }
@@ -36,6 +42,9 @@ extern PFNGLGENBUFFERSPROC const glewGenBuffers;
 #define glTexParameterf glewTexParameterf
 #define glGenVertexArrays glewGenVertexArrays
 #define glGenBuffers glewGenBuffers
+#define glBlendFunc glewBlendFunc
+#define glBlendFuncSeparate glewBlendFuncSeparate
+#define glGetIntegerv glewGetIntegerv
 #ifndef GLEW_ERROR_NO_GLX_DISPLAY
 // Only GLX reports it; the page has none.
 #define GLEW_ERROR_NO_GLX_DISPLAY 4
