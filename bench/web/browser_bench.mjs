@@ -58,15 +58,23 @@ function instrument() {
   requestAnimationFrame(watch);
 }
 
-// The counters of a page now; the frame work is the program's own (absent on the bare page).
-function sample(page) {
-  return page.evaluate(() => ({
-    at: performance.now(),
-    frames: window.benchCounts.frames,
-    presented: window.benchCounts.presented,
-    workMs: window.Module?._frameWorkMilliseconds?.() ?? 0,
-    workFrames: window.Module?._frameWorkFrames?.() ?? 0,
-  }));
+// The counters of a page now. The frame work is the program's own count (Module.frameWork: frames, total
+// and longest milliseconds; none on the bare page); the first sample of a measurement restarts its longest.
+function sample(page, first) {
+  return page.evaluate((first) => {
+    const work = window.Module?.frameWork ?? { frames: 0, totalMs: 0, longestMs: 0 };
+    if (first) {
+      work.longestMs = 0;
+    }
+    return {
+      at: performance.now(),
+      frames: window.benchCounts.frames,
+      presented: window.benchCounts.presented,
+      workFrames: work.frames,
+      workMs: work.totalMs,
+      longestWorkMs: work.longestMs,
+    };
+  }, first);
 }
 
 function rates(first, last) {
@@ -75,14 +83,15 @@ function rates(first, last) {
     presented: (last.presented - first.presented) / elapsed,
     drawn: (last.frames - first.frames) / elapsed,
     workMs: (last.workMs - first.workMs) / Math.max(1, last.workFrames - first.workFrames),
+    longestWorkMs: last.longestWorkMs,
   };
 }
 
 // The rates of each page over the same seconds.
 async function measure(...pages) {
-  const firsts = await Promise.all(pages.map(sample));
+  const firsts = await Promise.all(pages.map((page) => sample(page, true)));
   await pages[0].waitForTimeout(seconds * 1000);
-  const lasts = await Promise.all(pages.map(sample));
+  const lasts = await Promise.all(pages.map((page) => sample(page, false)));
   return pages.map((_, i) => rates(firsts[i], lasts[i]));
 }
 
@@ -95,17 +104,19 @@ async function framesPass(page, count) {
   await page.waitForFunction((least) => window.benchCounts.frames >= least, from + count, { timeout: 30000 });
 }
 
-// The most and the mean of the draw calls per frame over a second, in each polygon mode (W cycles them,
-// back to the first).
-async function drawCallsPerMode(page) {
+// In each polygon mode (W cycles them, back to the first), over a second: the most and the mean of the
+// draw calls a frame, and the frame work.
+async function perPolygonMode(page) {
   const perMode = [];
   for (const mode of modes) {
     await framesPass(page, 3);
     await page.evaluate(() => { window.benchCounts.drawsPerFrame = []; });
+    const first = await sample(page, true);
     await page.waitForTimeout(1000);
     await framesPass(page, 3);
+    const work = rates(first, await sample(page, false));
     const counts = await page.evaluate(() => window.benchCounts.drawsPerFrame);
-    perMode.push({ mode, most: Math.max(...counts), mean: counts.reduce((a, b) => a + b, 0) / counts.length });
+    perMode.push({ mode, most: Math.max(...counts), mean: counts.reduce((a, b) => a + b, 0) / counts.length, work });
     await page.keyboard.press('KeyW');
   }
   return perMode;
@@ -159,7 +170,7 @@ try {
     const [alone] = await measure(page);
     await setBareRunning(bare, true);
     const [together, bareTogether] = await measure(page, bare);
-    const perMode = await drawCallsPerMode(page);
+    const perMode = await perPolygonMode(page);
     await page.close();
     const [bareAfter] = await measure(bare);
 
@@ -174,11 +185,14 @@ try {
     console.log(`  frames/s together: ${together.presented.toFixed(1)} presented, the bare page meanwhile` +
       ` ${bareTogether.presented.toFixed(1)}: ratio ${ratioTogether.toFixed(2)}`);
     judge(`frame rate together at least ${program.rateBound} of the bare page's`, ratioTogether >= program.rateBound);
-    console.log(`  WebAssembly+JavaScript work a frame (the program's own count), alone: ${alone.workMs.toFixed(2)} ms,` +
-      ` together: ${together.workMs.toFixed(2)} ms`);
+    const work = [alone, together, ...perMode.map((m) => m.work)];
+    const workMs = Math.max(...work.map((w) => w.workMs));
+    console.log(`  WebAssembly+JavaScript work a frame (the program's own count): ${alone.workMs.toFixed(2)} ms alone,` +
+      ` ${together.workMs.toFixed(2)} ms together, ${perMode.map((m) => `${m.work.workMs.toFixed(2)} ms ${m.mode}`).join(', ')};` +
+      ` longest single frame ${Math.max(...work.map((w) => w.longestWorkMs)).toFixed(1)} ms`);
     if (program.name === 'arena') {
-      judge(`frame work at most ${bounds.arenaFrameWorkMs} ms`,
-        Math.max(alone.workMs, together.workMs) <= bounds.arenaFrameWorkMs);
+      judge(`frame work at most ${bounds.arenaFrameWorkMs} ms (the mean of a measurement, the worst one)`,
+        workMs <= bounds.arenaFrameWorkMs);
     }
     for (const { mode, most, mean } of perMode) {
       console.log(`  WebGL draw calls a frame, ${mode}: at most ${most} (mean ${mean.toFixed(1)})`);
