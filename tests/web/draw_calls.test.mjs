@@ -20,8 +20,7 @@ function countDrawsPerFrame() {
   window.drawsPerFrame = [];
   let draws = -1;
   const prototype = WebGL2RenderingContext.prototype;
-  for (const name of ['drawArrays', 'drawElements', 'drawArraysInstanced', 'drawElementsInstanced',
-    'drawRangeElements']) {
+  for (const name of ['drawArrays', 'drawElements']) {
     const draw = prototype[name];
     prototype[name] = function (...args) {
       ++draws;
