@@ -13,6 +13,7 @@
 #include <numbers>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 // GL 1.1's names, absent from OpenGL ES 3.0's header.
@@ -53,6 +54,34 @@ void main() {
 }
 )";
 
+#ifdef __EMSCRIPTEN__
+// The same shaders in WebGL 1's GLSL ES 1.00, for browsers without WebGL 2.
+constexpr const char* VertexShaderWebGl1 = R"(
+attribute vec4 position;
+attribute vec3 color;
+varying vec3 shade;
+void main() {
+    gl_Position = position;
+    gl_PointSize = 1.0;
+    shade = color;
+}
+)";
+
+constexpr const char* FragmentShaderWebGl1 = R"(
+precision mediump float;
+varying vec3 shade;
+void main() {
+    gl_FragColor = vec4(shade, 1.0);
+}
+)";
+
+// WebGL 1 reports itself as OpenGL ES 2.0.
+bool webGl1() {
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    return version != nullptr && std::string_view(version).starts_with("OpenGL ES 2.0");
+}
+#endif
+
 constexpr std::size_t ReservedVertices = 1 << 14;
 
 BatchedGl* activeLayer = nullptr;
@@ -79,6 +108,12 @@ Matrix product(const Matrix& a, const double* b) {
 GLuint compile(GLenum kind, const char* body) {
     GLuint shader = glCreateShader(kind);
     const char* sources[] = {ShaderVersion, body};
+#ifdef __EMSCRIPTEN__
+    if (webGl1()) {
+        sources[0] = kind == GL_VERTEX_SHADER ? VertexShaderWebGl1 : FragmentShaderWebGl1;
+        sources[1] = "";
+    }
+#endif
     glShaderSource(shader, 2, sources, nullptr);
     glCompileShader(shader);
     GLint compiled = GL_FALSE;
