@@ -10,6 +10,21 @@
 #include "platform/web/batched_gl.h"
 #include "platform/web/shader_dialect.h"
 
+namespace {
+
+// The state set through this GLEW, as WebGL starts and as the batched layer leaves it.
+struct KnownState {
+    GLint blendSourceRgb = GL_ONE;
+    GLint blendDestinationRgb = GL_ZERO;
+    GLint blendSourceAlpha = GL_ONE;
+    GLint blendDestinationAlpha = GL_ZERO;
+    GLint vertexArray = 0;
+};
+
+KnownState known;
+
+}  // namespace
+
 extern "C" {
 
 GLboolean glewWebGl2Current(void) {
@@ -42,6 +57,8 @@ void glewUseProgram(GLuint program) {
         submitting = true;
         layer->submit();
         submitting = false;
+        // The layer leaves no vertex array bound.
+        known.vertexArray = 0;
     }
     glUseProgram(program);
 }
@@ -52,6 +69,46 @@ void glewTexParameterf(GLenum target, GLenum name, GLfloat value) {
     if (bound != 0) {
         glTexParameterf(target, name, value);
     }
+}
+
+void glewGetIntegerv(GLenum name, GLint* values) {
+    switch (name) {
+        case GL_BLEND_SRC_RGB:
+            *values = known.blendSourceRgb;
+            return;
+        case GL_BLEND_DST_RGB:
+            *values = known.blendDestinationRgb;
+            return;
+        case GL_BLEND_SRC_ALPHA:
+            *values = known.blendSourceAlpha;
+            return;
+        case GL_BLEND_DST_ALPHA:
+            *values = known.blendDestinationAlpha;
+            return;
+        case GL_VERTEX_ARRAY_BINDING:
+            *values = known.vertexArray;
+            return;
+        default:
+            glGetIntegerv(name, values);
+    }
+}
+
+void glewBlendFuncSeparate(GLenum sourceRgb, GLenum destinationRgb, GLenum sourceAlpha,
+                           GLenum destinationAlpha) {
+    known.blendSourceRgb = static_cast<GLint>(sourceRgb);
+    known.blendDestinationRgb = static_cast<GLint>(destinationRgb);
+    known.blendSourceAlpha = static_cast<GLint>(sourceAlpha);
+    known.blendDestinationAlpha = static_cast<GLint>(destinationAlpha);
+    glBlendFuncSeparate(sourceRgb, destinationRgb, sourceAlpha, destinationAlpha);
+}
+
+void glewBlendFunc(GLenum source, GLenum destination) {
+    glewBlendFuncSeparate(source, destination, source, destination);
+}
+
+void glewBindVertexArray(GLuint vertexArray) {
+    known.vertexArray = static_cast<GLint>(vertexArray);
+    glBindVertexArray(vertexArray);
 }
 
 void glBindFragDataLocation(GLuint, GLuint, const GLchar*) {}

@@ -117,6 +117,11 @@ void closeAtExit() {
 }  // namespace
 
 void playWave(std::span<const std::byte> wave) {
+    // No sound at all (a resource that is missing) still stops the one playing.
+    if (wave.empty()) {
+        stopSound();
+        return;
+    }
     closeAtExit();
     webAudioPlay(wave.data(), static_cast<int>(wave.size()));
 }

@@ -6,8 +6,10 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
 
 namespace platform {
 

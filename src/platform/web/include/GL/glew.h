@@ -17,6 +17,14 @@ void glewShaderSourceEs(GLuint shader, GLsizei count, const GLchar* const* strin
 // glUseProgram for a caller about to draw with its own shaders: what the batched GL 1.1 layer has recorded
 // is drawn first, in order, and the layer's own program is not left in the caller's way.
 void glewUseProgram(GLuint program);
+// Queries of the state that the overlay saves and restores around its drawing, answered from what was set
+// through these entry points: in a browser every query waits for the GPU process to catch up with the
+// frame, which costs more than the drawing. Other queries go to WebGL.
+void glewGetIntegerv(GLenum name, GLint* values);
+void glewBlendFunc(GLenum source, GLenum destination);
+void glewBlendFuncSeparate(GLenum sourceRgb, GLenum destinationRgb, GLenum sourceAlpha,
+                           GLenum destinationAlpha);
+void glewBindVertexArray(GLuint vertexArray);
 // GL has a default texture to take parameters while none is bound; WebGL has none, and they go nowhere.
 void glewTexParameterf(GLenum target, GLenum name, GLfloat value);
 // A program's one output goes to the one drawing buffer: there is nothing to bind.
@@ -24,12 +32,6 @@ void glBindFragDataLocation(GLuint program, GLuint color, const GLchar* name);
 // Entry points that callers test for, as GLEW's are: pointers, set whenever the page has WebGL.
 extern PFNGLGENVERTEXARRAYSPROC const glewGenVertexArrays;
 extern PFNGLGENBUFFERSPROC const glewGenBuffers;
-// The blend factors, kept by the page as they are set (blend_factors.cpp): WebGL answers a query of them
-// only after a round trip to the browser's GPU process.
-void glewBlendFunc(GLenum source, GLenum destination);
-void glewBlendFuncSeparate(GLenum sourceRgb, GLenum destinationRgb, GLenum sourceAlpha,
-                           GLenum destinationAlpha);
-void glewGetIntegerv(GLenum name, GLint* value);
 
 #ifdef __cplusplus
 }
@@ -40,11 +42,12 @@ void glewGetIntegerv(GLenum name, GLint* value);
 #define glShaderSource glewShaderSourceEs
 #define glUseProgram glewUseProgram
 #define glTexParameterf glewTexParameterf
-#define glGenVertexArrays glewGenVertexArrays
-#define glGenBuffers glewGenBuffers
+#define glGetIntegerv glewGetIntegerv
 #define glBlendFunc glewBlendFunc
 #define glBlendFuncSeparate glewBlendFuncSeparate
-#define glGetIntegerv glewGetIntegerv
+#define glBindVertexArray glewBindVertexArray
+#define glGenVertexArrays glewGenVertexArrays
+#define glGenBuffers glewGenBuffers
 #ifndef GLEW_ERROR_NO_GLX_DISPLAY
 // Only GLX reports it; the page has none.
 #define GLEW_ERROR_NO_GLX_DISPLAY 4
