@@ -21,11 +21,12 @@ EM_JS(void, addFrameWork, (double milliseconds), {
     work.longestMs = Math.max(work.longestMs, milliseconds);
 });
 
-// The time (of emscripten_get_now) just after the first display frame from one display frame before the
-// deadline, at least the next one: every frame drawn is shown, evenly, at up to the display's rate; the
-// deadline itself while the page shows no frames (a hidden tab). The page's animation frames give the last
-// display frame's time and the display frame: the shortest recent time between two, let rise slowly when
-// the display slows. They are followed until the program ends.
+// The time (of emscripten_get_now) halfway through the first display frame from one display frame before
+// the deadline, at least the next one, well clear of the browser's drawing at the start of each: every
+// frame drawn is shown, evenly, at up to the display's rate. The deadline itself while the page shows no
+// frames (a hidden tab). The page's animation frames give the last display frame's time and the display
+// frame: the shortest recent time between two, let rise slowly when the display slows. They are followed
+// until the program ends.
 EM_JS(double, displayFrameNear, (double deadline), {
     var display = Module.displayFrames;
     if (!display) {
@@ -52,7 +53,7 @@ EM_JS(double, displayFrameNear, (double deadline), {
     while (shown < now) {
         shown += display.period;
     }
-    return shown + 1;
+    return shown + display.period / 2;
 });
 // clang-format on
 
