@@ -14,6 +14,8 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/web/index.html ${STUDIO_SITE_DIR}
 
 # Makes a program a page of the site: program.html is its page, its loop runs under Asyncify so that it
 # can block as on the desktop, and main's return ends the page's program (Escape, a failed start).
+# Pointer lock and full screen are asked for from the frame that handles the click or key press, which
+# browsers allow for a while after it: html5.h must not hold those requests back for the next event.
 function(studio_web_program target)
   set(shell ${PROJECT_SOURCE_DIR}/resources/web/program.html)
   set_target_properties(${target} PROPERTIES
@@ -23,5 +25,5 @@ function(studio_web_program target)
   target_link_options(${target} PRIVATE
     --shell-file ${shell}
     -sASYNCIFY -sMAX_WEBGL_VERSION=2 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1
-    -sENVIRONMENT=web -sMINIFY_HTML=0)
+    -sENVIRONMENT=web -sMINIFY_HTML=0 -sHTML5_SUPPORT_DEFERRING_USER_SENSITIVE_REQUESTS=0)
 endfunction()

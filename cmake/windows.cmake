@@ -21,7 +21,7 @@ else()
   find_package(GLEW REQUIRED)
 endif()
 
-# Compiles the icon and the four sound cues into a target (resources/windows/studio.rc).
+# Compiles the icon, the manifest and the four sound cues into a target (resources/windows/studio.rc).
 function(studio_windows_resources target)
   set(script ${PROJECT_SOURCE_DIR}/resources/windows/studio.rc)
   target_sources(${target} PRIVATE ${script})
@@ -29,7 +29,7 @@ function(studio_windows_resources target)
   file(GLOB cues ${PROJECT_SOURCE_DIR}/resources/*.wav)
   set_source_files_properties(${script} TARGET_DIRECTORY ${target} PROPERTIES
     INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/resources
-    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/windows/studio.ico;${cues}")
+    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/windows/studio.ico;${PROJECT_SOURCE_DIR}/resources/windows/studio.manifest;${cues}")
 endfunction()
 
 # Makes a target a GUI program (no console) carrying the program's resources.

@@ -31,8 +31,9 @@ std::unique_ptr<platform::Window> window;
 std::unique_ptr<platform::DeviceContext> deviceContext;
 std::unique_ptr<platform::GlContext> glContext;
 int polygonMode = 0;
-// The status text drawn over every frame.
+// The status text drawn over every frame, and the cross at the centre of a view that aims.
 std::unique_ptr<Text> overlayText;
+std::unique_ptr<Text> crosshairText;
 
 void initGlew() {
     GLenum result = glewInit();
@@ -59,12 +60,14 @@ class FilledOverlay {
 
 // Releases the overlay while its context is still current.
 void releaseOverlay() {
+    deleteText(std::move(crosshairText));
     deleteText(std::move(overlayText));
     textTerminate();
 }
 
 // Releases the window system's part in the reverse order of its making.
 void releaseWindow() {
+    platform::releasePointer();
     platform::GlContext::makeNoneCurrent();
     glContext.reset();
     deviceContext.reset();
@@ -131,6 +134,8 @@ Graphics::Graphics(std::string_view title, double size, const Color& background)
         // Without its shaders the overlay shows no status text; the scene goes on.
         textInit();
         overlayText = createText();
+        crosshairText = createText();
+        setText(crosshairText.get(), "+");
     } catch (...) {
         releaseOverlay();
         releaseWindow();
@@ -180,6 +185,11 @@ void Graphics::present() {
         // Centred near the bottom; one line is 17 / 175 of the window's height.
         drawTextAligned(overlayText.get(), static_cast<float>(halfWidth), static_cast<float>(0.925 * height),
                         static_cast<float>(height) / 175.0f, AlignCentre, AlignCentre);
+        if (current->showsCrosshair()) {
+            // Half the status text's size: a mark to aim with, not a sight that hides the target.
+            drawTextAligned(crosshairText.get(), static_cast<float>(halfWidth), static_cast<float>(halfHeight),
+                            static_cast<float>(height) / 350.0f, AlignCentre, AlignCentre);
+        }
         endText();
     }
     glFlush();
@@ -244,7 +254,8 @@ std::string_view Graphics::shownText() const {
 
 void Graphics::centreCursor() {
     // A held button is a move or resize of the window in progress: the cursor belongs to the user then.
-    if (platform::mouseButtonHeld()) {
+    // A captured pointer is held by the system already.
+    if (platform::mouseButtonHeld() || platform::pointerCaptured()) {
         return;
     }
     if (!window ||
@@ -269,4 +280,34 @@ void Graphics::cyclePolygonMode() {
 
 void Graphics::close() {
     platform::sendMessage(*window, {.kind = platform::MessageKind::Close});
+}
+
+void Graphics::toggleFullScreen() {
+    window->setFullScreen(!window->fullScreen());
+}
+
+bool Graphics::capturePointer() {
+    return platform::pointerCaptured() || platform::capturePointer(*window);
+}
+
+void Graphics::releasePointer() {
+    platform::releasePointer();
+}
+
+void Graphics::look(double, double) {}
+
+void Graphics::wheel(int) {}
+
+void Graphics::resetView() {}
+
+bool Graphics::aimsWithPointer() const {
+    return false;
+}
+
+void Graphics::togglePause() {}
+
+void Graphics::focusLost() {}
+
+bool Graphics::showsCrosshair() const {
+    return false;
 }

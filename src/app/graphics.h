@@ -56,6 +56,27 @@ class Graphics : public Input {
     void cyclePolygonMode();
     // Asks the window to close and returns once it has been handled.
     void close();
+    // Between full screen at the desktop's resolution and the maximised window.
+    void toggleFullScreen();
+    // Captures the pointer for mouse look; false when the window refuses. Release gives it back.
+    bool capturePointer();
+    void releasePointer();
+
+    // What a scene does with the mouse, a pad's right stick and the pause; nothing unless it says so.
+    // Turns the view by yaw (to the right) and pitch (upwards), in radians.
+    virtual void look(double yaw, double pitch);
+    // Notches of the mouse wheel, positive away from the user.
+    virtual void wheel(int notches);
+    // A double click of the left button.
+    virtual void resetView();
+    // Whether a click captures the pointer, so that its motion looks around, the left button is Shoot
+    // and the right Jump.
+    virtual bool aimsWithPointer() const;
+    virtual void togglePause();
+    // The window lost the focus or was minimised.
+    virtual void focusLost();
+    // Whether a small cross marks the centre of the view.
+    virtual bool showsCrosshair() const;
 
     double nearPlane;
     double size;

@@ -52,10 +52,12 @@ void Logic::step() {
     const double elapsed = static_cast<double>(nanoseconds.count()) / 1e9;
     const double dt = std::min(elapsed, LongestStep);
     if (dt > 0) {
-        update(dt);
+        if (!paused) {
+            update(dt);
+            sceneTime += dt;
+        }
         wallTime += elapsed;
         lastFrame = now;
-        sceneTime += dt;
     }
     clock_.sleepUntil(clock_.now() + FramePause);
 }

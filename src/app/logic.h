@@ -50,6 +50,9 @@ class Logic : public Graphics, public Stage {
     FrameClock::TimePoint lastFrame;
     // The scene clock: the sum of the steps, each at most 0.1 s.
     double sceneTime = 0;
+    // While paused the scene clock stands still and nothing is updated, but frames are still drawn; the
+    // first step after the pause measures from its end.
+    bool paused = false;
 
   private:
     FrameClock clock_;

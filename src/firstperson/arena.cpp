@@ -160,7 +160,7 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
     hero = new Hero();
     // A standing player's shots pass under the triplanes: until the first point says otherwise, the status's
     // place tells how to reach them.
-    showHint(FirstHint);
+    hint(FirstHint);
 }
 
 }  // namespace FirstPerson

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <numbers>
 #include <utility>
@@ -31,6 +32,8 @@ class Gunner : public Base {
     // Units per second: the scene's size.
     virtual double shotSpeed() const { return stage().stageSize(); }
     virtual Vector aimDirection() const { return this->forwardAxis(); }
+    // Radians above the horizon the aim is tilted; the spread and the climb tilt with it.
+    virtual double aimTilt() const { return 0; }
     virtual void onShot() {}
 
     // Launches the first idle shot of the pool along the aim, spread and raised a little, from just
@@ -49,6 +52,11 @@ class Gunner : public Base {
         const double e = (spread() * random(0) + 1) * 0.125;
         d.rotateY(random(-0.5) * std::numbers::pi / 4 * spread());
         d.y = e;
+        if (const double tilt = aimTilt(); tilt != 0) {
+            // The level shot (its horizontal part of length 1, its climb e) turned up by the tilt.
+            const double level = std::cos(tilt) - e * std::sin(tilt);
+            d = Vector(d.x * level, std::sin(tilt) + e * std::cos(tilt), d.z * level);
+        }
         d.normalize().scale(shotSpeed());
         Vector h(d.x, 0, d.z);
         if (h.lengthSquared() == 0) {

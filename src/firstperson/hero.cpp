@@ -59,6 +59,7 @@ void Hero::respawn() {
     respawnRequested = false;
     setPosition(respawnPoint());
     face(AxisX);
+    tilt = 0;
     setActive(true);
 }
 

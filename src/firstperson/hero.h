@@ -23,6 +23,8 @@ class Hero : public ::Gunner<HeroFire, 7, Walker> {
     Object& update(double dt) override;
     // The player's shots go nearly where they aim.
     double spread() const override { return 0.125; }
+    // Shots leave along the view.
+    double aimTilt() const override { return tilt; }
     void onShot() override { ++shots; }
 
     // Where the player comes back: ten radii behind the centre, standing on the ground.

@@ -11,6 +11,10 @@
 
 namespace FirstPerson {
 
+namespace {
+constexpr std::string_view PausedStatus = "[ paused : P plays on ]";
+}  // namespace
+
 Logic::Logic(std::string_view title, double size, Hero* avatar, const Color& background, FrameClock clock)
     : ::Logic(title, size, background, std::move(clock)), hero(avatar) {
     bindCombat(this);
@@ -21,7 +25,8 @@ Logic::~Logic() {
 }
 
 Input& Logic::input(int control, bool pressed) {
-    if (hero != nullptr) {
+    // Paused, nothing starts, but whatever is let go is let go.
+    if (hero != nullptr && (!paused || !pressed)) {
         hero->input(control, pressed);
     }
     return *this;
@@ -52,7 +57,7 @@ Vector Logic::eye() const {
 
 Vector Logic::target() const {
     if (seesThroughPlayer()) {
-        return Vector(hero->position()).add(hero->forwardAxis());
+        return Vector(hero->position()).add(hero->viewAxis());
     }
     return idleTarget();
 }
@@ -68,6 +73,47 @@ void Logic::update(double dt) {
     textColor = seesThroughPlayer() ? Cyan : White;
     textColor.scale((std::sin(2 * std::numbers::pi * t / 3) + 7) * 0.125);
     ::Logic::update(dt);
+}
+
+void Logic::look(double yaw, double pitch) {
+    if (!paused && seesThroughPlayer()) {
+        hero->look(yaw, pitch);
+    }
+}
+
+bool Logic::showsCrosshair() const {
+    return seesThroughPlayer();
+}
+
+void Logic::togglePause() {
+    pause(!paused);
+}
+
+void Logic::focusLost() {
+    pause(true);
+}
+
+void Logic::pause(bool on) {
+    if (on == paused) {
+        return;
+    }
+    paused = on;
+    if (on) {
+        releasePointer();
+        setStatus(status_.empty() ? std::string(PausedStatus) : status_ + " " + std::string(PausedStatus));
+    } else if (status_.empty()) {
+        setStatus();
+        if (!hint_.empty()) {
+            showHint(hint_);
+        }
+    } else {
+        setStatus(status_);
+    }
+}
+
+void Logic::hint(std::string_view text) {
+    hint_ = text;
+    showHint(text);
 }
 
 Object* Logic::player() const {
@@ -93,6 +139,9 @@ std::uint32_t Logic::addScore(std::int32_t delta) {
     }
     score = static_cast<std::uint32_t>(
         std::min<std::int64_t>(changed, std::numeric_limits<std::uint32_t>::max()));
+    if (score > 0) {
+        hint_.clear();
+    }
     if (score == 0) {
         status_.clear();
         setStatus();

@@ -28,6 +28,17 @@ class Logic : public ::Logic, public Combat {
     // The status text's colour, then every object.
     void update(double dt) override;
 
+    // The mouse and a pad's right stick turn the player's view; the pointer aims, and a cross marks the
+    // view's centre while the player lives.
+    void look(double yaw, double pitch) override;
+    bool aimsWithPointer() const override { return true; }
+    bool showsCrosshair() const override;
+    // P and a pad's Start pause and resume; losing the focus pauses until the player resumes.
+    void togglePause() override;
+    void focusLost() override;
+    // Stops or restarts the scene clock and says so in the status line.
+    void pause(bool on);
+
     // The overview: high above the world's edge, looking down on the middle.
     virtual Vector idleEye() const;
     virtual Vector idleTarget() const;
@@ -46,12 +57,15 @@ class Logic : public ::Logic, public Combat {
     // The status shown: "[ score : per shot : per second alive : frames per second ]", the parts without a
     // measure left out; empty while the score is 0.
     const std::string& status() const { return status_; }
+    // Shows text in the status's place, not in the caption, until the first point; a pause does not lose it.
+    void hint(std::string_view text);
 
     std::uint32_t score = 0;
     Hero* hero = nullptr;
 
   private:
     std::string status_;
+    std::string hint_;
 };
 
 }  // namespace FirstPerson

@@ -18,7 +18,14 @@ Shoot down the triplanes circling the arena: 3 points each; touching one or its 
   Space or J                  fire; while dead, come back
   W                           back faces as lines, everything as lines, everything filled
   Escape or the close box     quit
-A joystick works too: the stick walks and steps, the third axis turns, buttons 9 and 10 quit.
+  Mouse                       click to take the mouse, move it to look around; left button fires,
+                              right button jumps; Tab lets the mouse go
+  P                           pause, resume (leaving the window pauses too)
+  F11 or Alt+Enter            full screen, and back
+Letters are read by their place on the keyboard, as on an English layout.
+A joystick works too: the stick walks and steps, the third axis turns, buttons 9 and 10 quit. A gamepad
+works by its named controls: left stick walks, right stick looks, A jumps, B or the right trigger fires,
+Start pauses, Back quits.
 Exit status: 0 after the window closes, 1 when the program cannot start (the reason is written on
 standard error), 2 for a wrong argument.
 )";

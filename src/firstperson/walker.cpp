@@ -1,5 +1,7 @@
 #include "firstperson/walker.h"
 
+#include <algorithm>
+#include <cmath>
 #include <numbers>
 
 #include "app/graphics.h"
@@ -19,6 +21,9 @@ void Walker::setActive(bool on) {
 }
 
 namespace {
+
+// Short of straight up and down, and shallow enough for a shot's climb not to carry it over backwards.
+constexpr double LargestTilt = 80 * std::numbers::pi / 180;
 
 // Pressing sets the direction; releasing clears it only if it is still the released one.
 void steer(double& axis, double direction, bool pressed) {
@@ -79,4 +84,19 @@ Object& Walker::update(double dt) {
         face(Vector(forwardAxis()).rotateY(turn * std::numbers::pi * dt));
     }
     return Object::update(dt);
+}
+
+void Walker::look(double yaw, double pitch) {
+    if (yaw != 0) {
+        face(Vector(forwardAxis()).rotateY(yaw));
+    }
+    tilt = std::clamp(tilt + pitch, -LargestTilt, LargestTilt);
+}
+
+Vector Walker::viewAxis() const {
+    // Level, it is exactly the forward axis.
+    if (tilt == 0) {
+        return forwardAxis();
+    }
+    return Vector(forwardAxis()).scale(std::cos(tilt)).add(Vector(AxisY).scale(std::sin(tilt)));
 }

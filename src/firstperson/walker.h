@@ -23,6 +23,12 @@ class Walker : public Object, public Input {
     Input& input(int control, bool pressed) override;
     Object& update(double dt) override;
 
+    // Turns by yaw (to the right) and tilts the view by pitch (upwards), in radians; the tilt stops short of
+    // straight up and down.
+    void look(double yaw, double pitch);
+    // Where the eyes look: the forward axis tilted up or down.
+    Vector viewAxis() const;
+
     // Units per second on the ground.
     double walkingSpeed() const { return 7 * halfHeight(); }
 
@@ -31,4 +37,6 @@ class Walker : public Object, public Input {
     double strafe = 0;
     double turn = 0;
     bool jump = false;
+    // Radians above the horizon the view is tilted; 0 looks straight ahead.
+    double tilt = 0;
 };

@@ -12,4 +12,11 @@ void hideCursor();
 // is in progress, and moving the cursor would fight it.
 bool mouseButtonHeld();
 
+// Captures the pointer for the window: the cursor hidden and held, its motion reported as MouseRawMove.
+// False when the window is gone or the system refuses.
+bool capturePointer(Window& window);
+// Gives the pointer back, the cursor shown again; nothing when it is not captured.
+void releasePointer();
+bool pointerCaptured();
+
 }  // namespace platform

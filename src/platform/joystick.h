@@ -17,6 +17,8 @@ bool captureJoystick(Window& window, unsigned periodMs, bool onlyChanges);
 // A capture that starts with no joystick plugged in and takes the first one that arrives. False where
 // joysticks are only noticed at start (Win32).
 bool awaitJoystick(Window& window, unsigned periodMs, bool onlyChanges);
+// A joystick that the system knows as a game controller (the standard layout, where the backend has that
+// notion) is reported by its named controls as PadMove messages instead of Joy1Move and Joy1ZMove.
 void releaseJoystick();
 
 }  // namespace platform

@@ -9,20 +9,68 @@ using WindowId = std::uint32_t;
 
 enum class MessageKind {
     None,
-    Create,      // sent while the window is being created
-    Destroy,     // sent while the window is being destroyed
-    Size,        // x, y: the new client size in pixels (0 x 0 when minimised)
-    Paint,       // the client area needs drawing
-    KeyDown,     // code: virtual key; auto-repeat sends further key-downs
-    KeyUp,       // code: virtual key
-    SysKeyDown,  // code: virtual key pressed while Alt is held
-    SysKeyUp,    // code: virtual key released while Alt is held
-    SysCommand,  // code: the system command (CommandClose)
-    Close,       // a request to close the window
-    Quit,        // code: the exit code given to postQuitMessage
-    Joy1Move,    // x, y: raw stick position, 0 to 65535; code: button bits
-    Joy1ZMove,   // x: raw z axis, 0 to 65535; code: button bits
+    Create,            // sent while the window is being created
+    Destroy,           // sent while the window is being destroyed
+    Size,              // x, y: the new client size in pixels (0 x 0 when minimised)
+    Paint,             // the client area needs drawing
+    KeyDown,           // code: virtual key; auto-repeat sends further key-downs
+    KeyUp,             // code: virtual key
+    SysKeyDown,        // code: virtual key pressed while Alt is held
+    SysKeyUp,          // code: virtual key released while Alt is held
+    SysCommand,        // code: the system command (CommandClose)
+    Close,             // a request to close the window
+    Quit,              // code: the exit code given to postQuitMessage
+    Joy1Move,          // x, y: raw stick position, 0 to 65535; code: button bits
+    Joy1ZMove,         // x: raw z axis, 0 to 65535; code: button bits
+    SetFocus,          // the window has the keyboard focus
+    KillFocus,         // the window has lost the keyboard focus (another window took it, or it was minimised)
+    MouseMove,         // x, y: the pointer's client position (signed); code: MouseButtonBits held
+    MouseRawMove,      // x, y: the pointer's motion (signed) while it is captured (capturePointer)
+    MouseButtonDown,   // code: MouseButton; x, y: the client position (signed)
+    MouseButtonUp,     // code: MouseButton; x, y: the client position (signed)
+    MouseDoubleClick,  // code: MouseButton; the second press of a double click, in place of its down
+    MouseWheel,        // x: signed notches, positive away from the user
+    PadMove,  // a game controller's state at every poll: code: PadButton bits; x, y: the left and right
+              // sticks, each with its x in the low word and its y in the high word, 0 to 65535
 };
+
+// The mouse buttons of the mouse messages.
+enum MouseButton : std::uint32_t { MouseLeft = 1, MouseRight = 2, MouseMiddle = 3 };
+
+// Bits of the buttons held, in MouseMove.
+inline constexpr std::uint32_t MouseLeftBit = 0x01;
+inline constexpr std::uint32_t MouseRightBit = 0x02;
+inline constexpr std::uint32_t MouseMiddleBit = 0x10;
+
+// The named controls of a game controller (the standard layout), as bits of PadMove. A trigger counts as
+// held once pulled a third of the way.
+enum PadButton : std::uint32_t {
+    PadA = 0x1,
+    PadB = 0x2,
+    PadX = 0x4,
+    PadY = 0x8,
+    PadBack = 0x10,
+    PadGuide = 0x20,
+    PadStart = 0x40,
+    PadLeftStick = 0x80,
+    PadRightStick = 0x100,
+    PadLeftShoulder = 0x200,
+    PadRightShoulder = 0x400,
+    PadUp = 0x800,
+    PadDown = 0x1000,
+    PadLeft = 0x2000,
+    PadRight = 0x4000,
+    PadLeftTrigger = 0x10000,
+    PadRightTrigger = 0x20000,
+};
+
+// A signed value carried in a message's unsigned field, and back.
+constexpr std::uint32_t signedField(std::int32_t value) {
+    return static_cast<std::uint32_t>(value);
+}
+constexpr std::int32_t signedValue(std::uint32_t field) {
+    return static_cast<std::int32_t>(field);
+}
 
 // The system command of the close box and of Alt+F4.
 inline constexpr std::uint32_t CommandClose = 0xF060;

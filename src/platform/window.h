@@ -55,6 +55,10 @@ class Window {
     void move(const Rect& rect);
     void showMaximised();
     void minimise();
+    // Full screen at the desktop's resolution (no mode change), or back to the maximised window. The new
+    // client size is reported as a Size message.
+    void setFullScreen(bool on);
+    bool fullScreen() const;
     // Sends Paint.
     void update();
     void setCaption(const std::string& caption);

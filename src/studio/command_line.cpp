@@ -37,7 +37,12 @@ Shows a model (the van unless another is named) and orbits the camera around it.
   Enter or K, Space or J          camera one step higher, lower
   W                               back faces as lines, everything as lines, everything filled
   Escape or the close box         quit
-A joystick works too: the stick and the third axis move the camera, buttons 9 and 10 quit.
+  Mouse                           drag to orbit and raise, wheel for nearer and farther,
+                                  double click for the first view
+  F11 or Alt+Enter                full screen, and back
+Letters are read by their place on the keyboard, as on an English layout.
+A joystick works too: the stick and the third axis move the camera, buttons 9 and 10 quit. A gamepad
+works by its named controls: its sticks orbit and move the camera, A and B raise and lower it, Back quits.
 Exit status: 0 after the window closes, 1 when the program cannot start (the reason is written on
 standard error), 2 for a wrong argument.
 )";

@@ -10,6 +10,8 @@ namespace {
 
 constexpr double turnStep = std::numbers::pi / 12;
 constexpr int stepLimit = 5;
+// Height steps per radian of a drag upwards.
+constexpr double elevationPerRadian = 4;
 
 }  // namespace
 
@@ -46,15 +48,32 @@ Input& Studio::input(int control, bool pressed) {
             direction_.rotateY(-turnStep).normalize();
             break;
         case Jump:
-            elevation_ = std::clamp(elevation_ + 1, -stepLimit, stepLimit);
+            elevation_ = std::clamp(elevation_ + 1, -double{stepLimit}, double{stepLimit});
             break;
         case Shoot:
-            elevation_ = std::clamp(elevation_ - 1, -stepLimit, stepLimit);
+            elevation_ = std::clamp(elevation_ - 1, -double{stepLimit}, double{stepLimit});
             break;
         default:
             break;
     }
     return *this;
+}
+
+void Studio::look(double yaw, double pitch) {
+    // To the right is clockwise seen from above, as the right arrow orbits.
+    direction_.rotateY(-yaw).normalize();
+    elevation_ = std::clamp(elevation_ + pitch * elevationPerRadian, -double{stepLimit}, double{stepLimit});
+}
+
+void Studio::wheel(int notches) {
+    // Away from the user is nearer, as the up arrow.
+    zoom_ = std::clamp(zoom_ - notches, 0, stepLimit);
+}
+
+void Studio::resetView() {
+    direction_ = AxisZ;
+    zoom_ = 1;
+    elevation_ = 0;
 }
 
 double Studio::framedSize() const {

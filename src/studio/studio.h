@@ -17,6 +17,11 @@ class Studio : public Logic {
     // On presses only: Forward and Back zoom, the turns and steps orbit, Jump raises and Shoot lowers.
     Input& input(int control, bool pressed) override;
     void draw() override;
+    // A drag orbits and raises the camera smoothly, as the turn and raise keys do in steps; the wheel moves
+    // it nearer and farther in steps; a double click puts it back where it started.
+    void look(double yaw, double pitch) override;
+    void wheel(int notches) override;
+    void resetView() override;
 
     // Where the camera stands for the model's current size and position.
     Vector eye() const;
@@ -25,7 +30,7 @@ class Studio : public Logic {
 
     const Vector& direction() const { return direction_; }
     int zoom() const { return zoom_; }
-    int elevation() const { return elevation_; }
+    double elevation() const { return elevation_; }
     MeshObject* model() const { return model_; }
 
   private:
@@ -33,8 +38,8 @@ class Studio : public Logic {
     Vector direction_;
     // Distance step, 0 (nearest) to 5.
     int zoom_;
-    // Height step, -5 to 5.
-    int elevation_;
+    // Height step, -5 to 5; a drag leaves it between steps.
+    double elevation_;
     // Registered in the scene, which deletes it.
     MeshObject* model_;
 };

@@ -39,9 +39,13 @@ class RecordingScene : public Graphics {
         ++draws;
         Graphics::draw();
     }
+    void look(double, double pitch) override { this->pitch += pitch; }
+    void togglePause() override { ++pauses; }
 
     Calls calls;
     int draws = 0;
+    double pitch = 0;
+    int pauses = 0;
 };
 
 // Dispatches waiting messages for a while; returns whether the quit message came.
@@ -316,12 +320,13 @@ TEST(Graphics, CloseBoxClosesAndRunEnds) {
     EXPECT_NE(SDL_GetWindowFlags(sceneWindow()) & SDL_WINDOW_HIDDEN, 0U);
 }
 
-// A virtual game controller: 3 axes, 10 buttons, attached before the window so that it is captured.
+// A virtual joystick that SDL knows as no game controller (3 axes, 10 buttons), read as a raw joystick;
+// attached before the window so that it is captured.
 class GraphicsJoystick : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-        device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 3, 10, 0);
+        device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 3, 10, 0);
         ASSERT_GE(device, 0);
         joystick = SDL_JoystickOpen(device);
         ASSERT_NE(joystick, nullptr);
@@ -336,6 +341,13 @@ class GraphicsJoystick : public ::testing::Test {
     static long count(const Calls& calls, std::pair<int, bool> call) {
         return std::count(calls.begin(), calls.end(), call);
     }
+    // Dispatches until done() holds: the joystick is polled on a timer, which a busy machine can delay.
+    template <typename Done>
+    static void pumpUntil(Done done) {
+        for (int i = 0; i < 100 && !done(); ++i) {
+            pump(std::chrono::milliseconds(20));
+        }
+    }
 
     int device = -1;
     SDL_Joystick* joystick = nullptr;
@@ -343,30 +355,32 @@ class GraphicsJoystick : public ::testing::Test {
 
 TEST_F(GraphicsJoystick, StickPushedIntoAThirdDeliversItsControl) {
     RecordingScene scene;
+    const auto seen = [&scene](int control, bool pressed) { return count(scene.calls, {control, pressed}); };
     pump();
     axis(0, -32768);
-    pump(std::chrono::milliseconds(60));
-    EXPECT_EQ(count(scene.calls, {StepLeft, true}), 1);
+    pumpUntil([&] { return seen(StepLeft, true) > 0; });
+    EXPECT_EQ(seen(StepLeft, true), 1);
     axis(0, 0);
     axis(1, 32767);
-    pump(std::chrono::milliseconds(60));
-    EXPECT_EQ(count(scene.calls, {StepLeft, false}), 1);
-    EXPECT_EQ(count(scene.calls, {StepRight, false}), 0);
-    EXPECT_EQ(count(scene.calls, {Back, true}), 1);
+    pumpUntil([&] { return seen(StepLeft, false) > 0 && seen(Back, true) > 0; });
+    EXPECT_EQ(seen(StepLeft, false), 1);
+    EXPECT_EQ(seen(StepRight, false), 0);
+    EXPECT_EQ(seen(Back, true), 1);
     axis(2, -32768);
-    pump(std::chrono::milliseconds(60));
-    EXPECT_EQ(count(scene.calls, {TurnLeft, true}), 1);
+    pumpUntil([&] { return seen(TurnLeft, true) > 0; });
+    EXPECT_EQ(seen(TurnLeft, true), 1);
 }
 
 TEST_F(GraphicsJoystick, HeldButtonPressesOnceBeforeItsFirstRepeat) {
     RecordingScene scene;
     pump();
     button(1, true);  // bit 0x02
+    pumpUntil([&scene] { return count(scene.calls, {Shoot, true}) > 0; });
     pump(std::chrono::milliseconds(100));
     // Polled every 10 ms, but like a key it repeats only after half a second.
     EXPECT_EQ(count(scene.calls, {Shoot, true}), 1);
     button(1, false);
-    pump(std::chrono::milliseconds(60));
+    pumpUntil([&scene] { return count(scene.calls, {Shoot, false}) > 0; });
     EXPECT_EQ(count(scene.calls, {Shoot, false}), 1);
 }
 
@@ -374,5 +388,66 @@ TEST_F(GraphicsJoystick, CloseButtonClosesTheWindow) {
     RecordingScene scene;
     pump();
     button(9, true);  // bit 0x200
-    EXPECT_TRUE(pump(std::chrono::milliseconds(200)));
+    EXPECT_TRUE(pump(std::chrono::seconds(2)));
+}
+
+// A window switched to full screen covers the desktop, and the frame follows; switched back it is maximised.
+TEST(Graphics, F11AndAltEnterSwitchFullScreenAndTheFrameFollows) {
+    RecordingScene scene;
+    SDL_ShowWindow(sceneWindow());
+    pump(std::chrono::milliseconds(300));
+    SDL_Rect desktop{};
+    ASSERT_EQ(SDL_GetDisplayBounds(0, &desktop), 0);
+    auto viewport = [] {
+        std::array<GLint, 4> box{};
+        glGetIntegerv(GL_VIEWPORT, box.data());
+        return std::make_pair(box[2], box[3]);
+    };
+    for (Uint16 alt : {KMOD_NONE, KMOD_LALT}) {
+        pushKey(SDL_KEYDOWN, alt == KMOD_NONE ? SDLK_F11 : SDLK_RETURN, 0, alt);
+        pump(std::chrono::milliseconds(500));
+        EXPECT_NE(SDL_GetWindowFlags(sceneWindow()) & SDL_WINDOW_FULLSCREEN, 0U);
+        EXPECT_EQ(viewport(), std::make_pair(desktop.w, desktop.h));
+        pushKey(SDL_KEYDOWN, SDLK_F11);
+        pump(std::chrono::milliseconds(500));
+        EXPECT_EQ(SDL_GetWindowFlags(sceneWindow()) & SDL_WINDOW_FULLSCREEN, 0U);
+        EXPECT_LT(viewport().second, desktop.h) << "maximised again, under the window's caption";
+    }
+}
+
+// A pad that SDL knows as a game controller drives the scene by its named controls.
+TEST(Graphics, AGameControllerWalksTurnsTiltsJumpsFiresPausesAndQuits) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    const int device = SDL_JoystickAttachVirtualEx(&desc);
+    ASSERT_GE(device, 0);
+    SDL_Joystick* pad = SDL_JoystickOpen(device);
+    {
+        RecordingScene scene;
+        pump(std::chrono::milliseconds(60));
+        EXPECT_TRUE(scene.calls.empty()) << "at rest, its triggers included, it holds nothing";
+        SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -32768);
+        SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_RIGHTX, 32767);
+        SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_RIGHTY, -32768);
+        SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
+        SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+        SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 1);
+        pump(std::chrono::milliseconds(100));
+        for (Control control : {Forward, TurnRight, Jump, Shoot}) {
+            EXPECT_EQ(std::count(scene.calls.begin(), scene.calls.end(), std::make_pair(int{control}, true)),
+                      1)
+                << control;
+        }
+        EXPECT_GT(scene.pitch, 0) << "pushed forward, the right stick tilts the view up";
+        EXPECT_EQ(scene.pauses, 1) << "once per press of Start";
+        SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 1);
+        EXPECT_TRUE(pump(std::chrono::milliseconds(200)));
+    }
+    SDL_JoystickClose(pad);
+    SDL_JoystickDetachVirtual(device);
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -11,6 +12,9 @@ namespace {
 struct SceneRecorder {
     void close() { log.push_back("close"); }
     void cyclePolygonMode() { log.push_back("cycle"); }
+    void toggleFullScreen() { log.push_back("full screen"); }
+    void togglePause() { log.push_back("pause"); }
+    void releasePointer() { log.push_back("release"); }
     SceneRecorder& input(int control, bool pressed) {
         log.push_back("input " + std::to_string(control) + (pressed ? " down" : " up"));
         return *this;
@@ -39,4 +43,30 @@ TEST(KeyPressed, OtherKeysOnlyDeliverTheirControl) {
     keyPressed(scene, platform::letterKey('S'));
     keyPressed(scene, platform::KeySpace);
     EXPECT_EQ(scene.log, (Log{"input 0 down", "input 7 down"}));
+}
+
+TEST(KeyPressed, NewKeysActAndStillDeliverNoControl) {
+    const std::vector<std::pair<platform::VirtualKey, std::string>> cases = {
+        {platform::KeyF11, "full screen"},
+        {platform::letterKey('P'), "pause"},
+        {platform::KeyTab, "release"}};
+    for (const auto& [key, action] : cases) {
+        SceneRecorder scene;
+        keyPressed(scene, key);
+        EXPECT_EQ(scene.log, (Log{action, "input 8 down"})) << action;
+    }
+}
+
+TEST(SwitchKeys, AHeldSwitchingKeySwitchesOncePerPress) {
+    SwitchKeys keys;
+    for (platform::VirtualKey key : {platform::letterKey('P'), platform::KeyF11, platform::KeyReturn}) {
+        EXPECT_FALSE(keys.repeats(key));
+        EXPECT_TRUE(keys.repeats(key)) << key << " held and repeated";
+        keys.released(key);
+        EXPECT_FALSE(keys.repeats(key)) << key << " pressed again";
+    }
+    keys.releaseAll();
+    EXPECT_FALSE(keys.repeats(platform::KeyF11)) << "released with the focus";
+    EXPECT_FALSE(keys.repeats(platform::letterKey('W')));
+    EXPECT_FALSE(keys.repeats(platform::letterKey('W'))) << "W cycles on every repeat";
 }

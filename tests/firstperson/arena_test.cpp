@@ -172,8 +172,13 @@ TEST(ArenaHint, HoldsTheStatusPlaceUntilTheFirstPointAndNeverComesBack) {
     EXPECT_FALSE(hint.empty());
     arena.addScore(-1);
     EXPECT_EQ(arena.shownText(), hint) << "a death before the first point leaves it";
+    arena.pause(true);
+    arena.pause(false);
+    EXPECT_EQ(arena.shownText(), hint) << "a pause leaves it";
     arena.addScore(3);
     arena.addScore(-3);
+    arena.pause(true);
+    arena.pause(false);
     EXPECT_EQ(arena.shownText(), "");
 }
 

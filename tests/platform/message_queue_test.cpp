@@ -101,9 +101,13 @@ TEST_F(MessageQueueTest, CreateIsSentDuringCreation) {
 
 TEST_F(MessageQueueTest, KeysBecomeVirtualKeyMessagesInOrder) {
     const std::vector<std::pair<SDL_Keycode, VirtualKey>> keys{
-        {SDLK_LEFT, 0x25},   {SDLK_UP, 0x26},    {SDLK_RIGHT, 0x27},  {SDLK_DOWN, 0x28},
-        {SDLK_RETURN, 0x0D}, {SDLK_SPACE, 0x20}, {SDLK_ESCAPE, 0x1B}, {SDLK_a, 0x41},
-        {SDLK_w, 0x57},      {SDLK_z, 0x5A},     {SDLK_TAB, KeyOther}};
+        {SDLK_LEFT, 0x25},   {SDLK_UP, 0x26},
+        {SDLK_RIGHT, 0x27},  {SDLK_DOWN, 0x28},
+        {SDLK_RETURN, 0x0D}, {SDLK_SPACE, 0x20},
+        {SDLK_ESCAPE, 0x1B}, {SDLK_a, 0x41},
+        {SDLK_w, 0x57},      {SDLK_z, 0x5A},
+        {SDLK_TAB, 0x09},    {SDLK_F11, 0x7A},
+        {SDLK_F1, 0x70},     {SDLK_BACKSPACE, KeyOther}};
     for (const auto& key : keys) {
         pushKey(SDL_KEYDOWN, key.first);
         pushKey(SDL_KEYUP, key.first);
@@ -242,4 +246,18 @@ TEST_F(MessageQueueTest, CaptionAndDesktop) {
     Rect desktop = desktopRect();
     EXPECT_GT(desktop.width(), 0);
     EXPECT_GT(desktop.height(), 0);
+}
+
+TEST_F(MessageQueueTest, LettersAreReadByTheirPlaceOnTheKeyboard) {
+    // The key an AZERTY layout prints Q on sits where an English one has A.
+    SDL_Event event{};
+    event.key.type = SDL_KEYDOWN;
+    event.key.windowID = window->id();
+    event.key.keysym.scancode = SDL_SCANCODE_A;
+    event.key.keysym.sym = SDLK_q;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+    drain();
+    auto downs = receivedOfKind(MessageKind::KeyDown);
+    ASSERT_EQ(downs.size(), 1U);
+    EXPECT_EQ(downs[0].code, letterKey('A'));
 }

@@ -215,6 +215,37 @@ describe('the viewer', () => {
     await page.close();
   });
 
+  it('orbits with a drag, zooms with the wheel, and a double click brings the first view back', async () => {
+    const page = await open('studio.html');
+    await framesPass(page);
+    const first = await picture(page);
+    await framesPass(page);
+    const bobbing = await changed(page, first, await picture(page));
+    await page.mouse.move(90, 150);
+    await page.mouse.down();
+    await page.mouse.move(390, 150, { steps: 10 });
+    await page.mouse.up();
+    await framesPass(page);
+    const orbited = await picture(page);
+    const orbiting = await changed(page, first, orbited);
+    assert.ok(orbiting > 2 * bobbing + 0.01, `the drag orbits: ${orbiting} changed, ${bobbing} by itself`);
+
+    const sizes = [await share(page, orbited, 'scenery')];
+    for (const deltaY of [-100, 300]) {
+      await page.mouse.wheel(0, deltaY);
+      await framesPass(page);
+      sizes.push(await share(page, await picture(page), 'scenery'));
+    }
+    assert.ok(sizes[1] > sizes[0] && sizes[2] < 0.8 * sizes[0], `away is nearer, towards farther: ${sizes}`);
+
+    await page.mouse.dblclick(240, 150);
+    await framesPass(page);
+    const reset = await share(page, await picture(page), 'magenta');
+    const original = await share(page, first, 'magenta');
+    assert.ok(Math.abs(reset - original) < 0.1 * original, `the first view again: ${reset} of ${original}`);
+    await page.close();
+  });
+
   it('answers a gamepad connected after the page has loaded: the stick orbits, button 9 quits', async () => {
     const page = await open('studio.html');
     await framesPass(page);
@@ -251,6 +282,27 @@ describe('the combat program', () => {
     const words = await ended(page);
     assert.match(words, /The program has ended/);
     assert.match(words, /Start it again/);
+    await page.close();
+  });
+
+  it('takes the mouse at a click: moving it turns the view, the left button fires', async () => {
+    const page = await open('firstperson.html');
+    await framesPass(page);
+    await page.mouse.click(240, 150);
+    await page.waitForFunction(() => document.pointerLockElement?.id === 'canvas', null, { timeout: 5000 });
+    const still = await picture(page);
+    await framesPass(page);
+    const moving = await picture(page);
+    const byItself = await changed(page, still, moving);
+    await page.mouse.move(440, 150, { steps: 10 });
+    await framesPass(page);
+    const turning = await changed(page, moving, await picture(page));
+    assert.ok(turning > 2 * byItself + 0.01, `the view turns: ${turning} changed, ${byItself} by itself`);
+
+    assert.equal(await page.evaluate(() => window.audioStarts), 0, 'the capturing click does not fire');
+    await page.mouse.down();
+    await page.waitForFunction(() => window.audioStarts > 0, null, { timeout: 5000 });
+    await page.mouse.up();
     await page.close();
   });
 

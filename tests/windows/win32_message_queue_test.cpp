@@ -44,6 +44,39 @@ TEST_F(MessageQueueTest, KeysArriveAsTheirVirtualKeyCodesInOrder) {
     }
 }
 
+TEST_F(MessageQueueTest, LettersByPlaceMouseAndFocusBecomeMessages) {
+    drain();
+    handled.clear();
+    // On a French layout the key right of Tab (scan code 0x10) is A and the one right of Caps Lock (0x1E) Q.
+    PostMessageA(hwnd(), WM_KEYDOWN, 'A', 1 | (0x10 << 16));
+    PostMessageA(hwnd(), WM_KEYUP, 'Q', 0xC0000001 | (0x1E << 16));
+    PostMessageA(hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 40));
+    PostMessageA(hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 6));
+    PostMessageA(hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+    PostMessageA(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -240), 0);
+    platform::postMessage(*window,
+                          {.kind = MessageKind::MouseRawMove, .x = platform::signedField(-7), .y = 9});
+    drain();
+    const platform::WindowId id = window->id();
+    std::vector<Message> expected{
+        {.window = id, .kind = MessageKind::KeyDown, .code = platform::letterKey('Q')},
+        {.window = id, .kind = MessageKind::KeyUp, .code = platform::letterKey('A')},
+        {.window = id,
+         .kind = MessageKind::MouseMove,
+         .code = platform::MouseLeftBit,
+         .x = platform::signedField(-3),
+         .y = 40},
+        {.window = id, .kind = MessageKind::MouseButtonDown, .code = platform::MouseRight, .x = 5, .y = 6},
+        {.window = id, .kind = MessageKind::MouseDoubleClick, .code = platform::MouseLeft},
+        {.window = id, .kind = MessageKind::MouseWheel, .x = platform::signedField(-2)},
+        {.window = id, .kind = MessageKind::MouseRawMove, .x = platform::signedField(-7), .y = 9},
+    };
+    ASSERT_EQ(handled.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_TRUE(sameMessage(handled[i], expected[i])) << i;
+    }
+}
+
 TEST_F(MessageQueueTest, JoystickMessagesCarryRawAxesAndButtonBits) {
     drain();
     handled.clear();

@@ -35,7 +35,8 @@ TEST_F(WindowTest, ClassCarriesTheProgramIconArrowCursorAndWindowBrush) {
     ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "recording window", &windowClass));
     EXPECT_NE(windowClass.hIcon, nullptr);
     EXPECT_NE(windowClass.hCursor, nullptr);
-    EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
+    // Double clicks come as such: the viewer starts over at one.
+    EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));
     EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1)));
     EXPECT_EQ(GetWindowLongA(hwnd(), GWL_STYLE) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
 }
@@ -71,6 +72,25 @@ TEST_F(WindowTest, ShowMaximisedFillsTheDesktopAndUpdatePaints) {
     EXPECT_FALSE(handledOfKind(MessageKind::Paint).empty());
     // The default handling validated the window: no further paint is waiting.
     EXPECT_FALSE(GetUpdateRect(hwnd(), nullptr, FALSE));
+}
+
+TEST_F(WindowTest, FullScreenCoversTheDesktopWithoutAFrameAndGoesBackMaximised) {
+    window->showMaximised();
+    drain();
+    window->setFullScreen(true);
+    drain();
+    EXPECT_TRUE(window->fullScreen());
+    const platform::Rect desktop = platform::desktopRect();
+    std::vector<platform::Message> sizes = handledOfKind(MessageKind::Size);
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_EQ(sizes.back().x, static_cast<std::uint32_t>(desktop.width()));
+    EXPECT_EQ(sizes.back().y, static_cast<std::uint32_t>(desktop.height()));
+    window->setFullScreen(false);
+    drain();
+    EXPECT_FALSE(window->fullScreen());
+    EXPECT_TRUE(IsZoomed(hwnd()));
+    EXPECT_EQ(GetWindowLongA(hwnd(), GWL_STYLE) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+    EXPECT_LT(handledOfKind(MessageKind::Size).back().y, static_cast<std::uint32_t>(desktop.height()));
 }
 
 TEST_F(WindowTest, MinimiseReportsAnEmptyClientArea) {

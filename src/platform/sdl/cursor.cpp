@@ -23,4 +23,21 @@ bool mouseButtonHeld() {
     return SDL_WasInit(SDL_INIT_VIDEO) != 0 && SDL_GetGlobalMouseState(nullptr, nullptr) != 0;
 }
 
+bool capturePointer(Window& window) {
+    if (!window.alive()) {
+        return false;
+    }
+    return SDL_SetRelativeMouseMode(SDL_TRUE) == 0;
+}
+
+void releasePointer() {
+    if (pointerCaptured()) {
+        SDL_SetRelativeMouseMode(SDL_FALSE);
+    }
+}
+
+bool pointerCaptured() {
+    return SDL_WasInit(SDL_INIT_VIDEO) != 0 && SDL_GetRelativeMouseMode() == SDL_TRUE;
+}
+
 }  // namespace platform

@@ -20,6 +20,8 @@ struct Capture {
     WindowId window = 0;
     // None while the capture waits for a joystick to be plugged in.
     SDL_Joystick* joystick = nullptr;
+    // Set when SDL knows the joystick as a game controller: it is then read by its named controls.
+    SDL_GameController* controller = nullptr;
     Uint64 periodMs = MinimumPeriodMs;
     Uint64 nextPoll = 0;
     bool onlyChanges = false;
@@ -99,14 +101,71 @@ void report(Uint32 x, Uint32 y, Uint32 z, Uint32 buttons) {
     }
 }
 
+Uint32 padStick(SDL_GameController* controller, SDL_GameControllerAxis x, SDL_GameControllerAxis y) {
+    auto raw = [controller](SDL_GameControllerAxis axis) {
+        return static_cast<Uint32>(SDL_GameControllerGetAxis(controller, axis) + static_cast<int>(Centre));
+    };
+    return raw(x) | (raw(y) << 16);
+}
+
+Uint32 padButtons(SDL_GameController* controller) {
+    // The named buttons in SDL's order are the PadButton bits; the triggers rest at 0 and count from a third.
+    constexpr Sint16 TriggerHeld = 32767 / 3;
+    Uint32 bits = 0;
+    for (int button = 0; button <= SDL_CONTROLLER_BUTTON_DPAD_RIGHT; ++button) {
+        if (SDL_GameControllerGetButton(controller, static_cast<SDL_GameControllerButton>(button)) != 0) {
+            bits |= Uint32{1} << button;
+        }
+    }
+    if (SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_TRIGGERLEFT) > TriggerHeld) {
+        bits |= PadLeftTrigger;
+    }
+    if (SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_TRIGGERRIGHT) > TriggerHeld) {
+        bits |= PadRightTrigger;
+    }
+    return bits;
+}
+
+void reportPad(Uint32 left, Uint32 right, Uint32 buttons) {
+    bool moved = !capture.polled || left != capture.x || right != capture.y || buttons != capture.buttons;
+    capture.polled = true;
+    capture.x = left;
+    capture.y = right;
+    capture.buttons = buttons;
+    if (!capture.onlyChanges || moved) {
+        sdl::enqueue(
+            {.window = capture.window, .kind = MessageKind::PadMove, .code = buttons, .x = left, .y = right});
+    }
+}
+
 void pollOnce() {
+    if (SDL_GameController* pad = capture.controller) {
+        reportPad(padStick(pad, SDL_CONTROLLER_AXIS_LEFTX, SDL_CONTROLLER_AXIS_LEFTY),
+                  padStick(pad, SDL_CONTROLLER_AXIS_RIGHTX, SDL_CONTROLLER_AXIS_RIGHTY), padButtons(pad));
+        return;
+    }
     report(rawAxis(capture.joystick, 0), rawAxis(capture.joystick, 1), rawZ(capture.joystick),
            buttonBits(capture.joystick));
 }
 
-// Takes the joystick for the capture; its state is reported at the next poll.
-void take(SDL_Joystick* joystick) {
-    capture.joystick = joystick;
+void closeTaken() {
+    if (capture.controller != nullptr) {
+        SDL_GameControllerClose(capture.controller);
+    } else if (capture.joystick != nullptr) {
+        SDL_JoystickClose(capture.joystick);
+    }
+    capture.controller = nullptr;
+    capture.joystick = nullptr;
+}
+
+// Takes the joystick at the device index for the capture, none for -1; its state is reported at the next
+// poll.
+void take(int device) {
+    capture.controller =
+        device >= 0 && SDL_IsGameController(device) == SDL_TRUE ? SDL_GameControllerOpen(device) : nullptr;
+    capture.joystick = capture.controller != nullptr ? SDL_GameControllerGetJoystick(capture.controller)
+                       : device >= 0                 ? SDL_JoystickOpen(device)
+                                                     : nullptr;
     capture.polled = false;
     capture.nextPoll = SDL_GetTicks64() + capture.periodMs;
 }
@@ -117,21 +176,23 @@ bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool wait
     }
     releaseJoystick();
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    // Held while the capture lasts: it also reports the joysticks plugged in and unplugged.
+    // Held while the capture lasts: it also reports the joysticks plugged in and unplugged. It loads the
+    // game-controller mappings too; the game-controller subsystem's own events are not needed.
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
         return false;
     }
-    SDL_Joystick* joystick = SDL_NumJoysticks() > 0 ? SDL_JoystickOpen(0) : nullptr;
-    if (joystick == nullptr && !waitForOne) {
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
-        return false;
-    }
     capture = {};
-    capture.active = true;
     capture.window = window.id();
     capture.periodMs = std::max<Uint64>(periodMs, MinimumPeriodMs);
     capture.onlyChanges = onlyChanges;
-    take(joystick);
+    take(SDL_NumJoysticks() > 0 ? 0 : -1);
+    if (capture.joystick == nullptr && !waitForOne) {
+        closeTaken();
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        capture = {};
+        return false;
+    }
+    capture.active = true;
     return true;
 }
 
@@ -168,9 +229,7 @@ void releaseJoystick() {
     if (!capture.active) {
         return;
     }
-    if (capture.joystick != nullptr) {
-        SDL_JoystickClose(capture.joystick);
-    }
+    closeTaken();
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     capture = {};
 }
@@ -203,7 +262,7 @@ void releaseJoystickOf(WindowId window) {
 
 void joystickAdded(int device) {
     if (capture.active && capture.joystick == nullptr) {
-        take(SDL_JoystickOpen(device));
+        take(device);
     }
 }
 
@@ -212,11 +271,13 @@ void joystickRemoved(SDL_JoystickID instance) {
         return;
     }
     // Whatever was held is let go with the joystick.
-    if (capture.polled) {
+    if (capture.polled && capture.controller != nullptr) {
+        reportPad(Centre | (Centre << 16), Centre | (Centre << 16), 0);
+    } else if (capture.polled) {
         report(Centre, Centre, Centre, 0);
     }
-    SDL_JoystickClose(capture.joystick);
-    take(SDL_NumJoysticks() > 0 ? SDL_JoystickOpen(0) : nullptr);
+    closeTaken();
+    take(SDL_NumJoysticks() > 0 ? 0 : -1);
 }
 
 }  // namespace sdl

@@ -4,7 +4,12 @@
 
 namespace platform::sdl {
 
-VirtualKey virtualKeyOf(SDL_Keycode key) {
+VirtualKey virtualKeyOf(const SDL_Keysym& keysym) {
+    // A French or German layout keeps the hands where an English one puts them.
+    if (keysym.scancode >= SDL_SCANCODE_A && keysym.scancode <= SDL_SCANCODE_Z) {
+        return letterKey(static_cast<char>('A' + (keysym.scancode - SDL_SCANCODE_A)));
+    }
+    const SDL_Keycode key = keysym.sym;
     if (key >= SDLK_a && key <= SDLK_z) {
         return letterKey(static_cast<char>('A' + (key - SDLK_a)));
     }
@@ -18,6 +23,8 @@ VirtualKey virtualKeyOf(SDL_Keycode key) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
             return KeyReturn;
+        case SDLK_TAB:
+            return KeyTab;
         case SDLK_ESCAPE:
             return KeyEscape;
         case SDLK_SPACE:

@@ -41,7 +41,7 @@ void translateKey(const SDL_KeyboardEvent& key) {
     bool down = key.type == SDL_KEYDOWN;
     MessageKind kind = alt ? (down ? MessageKind::SysKeyDown : MessageKind::SysKeyUp)
                            : (down ? MessageKind::KeyDown : MessageKind::KeyUp);
-    sdl::enqueue({.window = window->id(), .kind = kind, .code = sdl::virtualKeyOf(key.keysym.sym)});
+    sdl::enqueue({.window = window->id(), .kind = kind, .code = sdl::virtualKeyOf(key.keysym)});
 }
 
 void translateWindowEvent(const SDL_WindowEvent& event) {
@@ -61,12 +61,82 @@ void translateWindowEvent(const SDL_WindowEvent& event) {
         case SDL_WINDOWEVENT_EXPOSED:
             sdl::enqueue({.window = window->id(), .kind = MessageKind::Paint});
             break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            sdl::enqueue({.window = window->id(), .kind = MessageKind::SetFocus});
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            sdl::enqueue({.window = window->id(), .kind = MessageKind::KillFocus});
+            break;
         case SDL_WINDOWEVENT_CLOSE:
             sdl::enqueue({.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
             break;
         default:
             break;
     }
+}
+
+std::uint32_t mouseButtonOf(Uint8 button) {
+    switch (button) {
+        case SDL_BUTTON_LEFT:
+            return MouseLeft;
+        case SDL_BUTTON_RIGHT:
+            return MouseRight;
+        case SDL_BUTTON_MIDDLE:
+            return MouseMiddle;
+        default:
+            return 0;
+    }
+}
+
+std::uint32_t mouseButtonBits(Uint32 state) {
+    return ((state & SDL_BUTTON_LMASK) != 0 ? MouseLeftBit : 0) |
+           ((state & SDL_BUTTON_RMASK) != 0 ? MouseRightBit : 0) |
+           ((state & SDL_BUTTON_MMASK) != 0 ? MouseMiddleBit : 0);
+}
+
+void translateMotion(const SDL_MouseMotionEvent& motion) {
+    Window* window = sdl::findWindow(motion.windowID);
+    if (window == nullptr) {
+        return;
+    }
+    if (SDL_GetRelativeMouseMode() == SDL_TRUE) {
+        sdl::enqueue({.window = window->id(),
+                      .kind = MessageKind::MouseRawMove,
+                      .x = signedField(motion.xrel),
+                      .y = signedField(motion.yrel)});
+        return;
+    }
+    sdl::enqueue({.window = window->id(),
+                  .kind = MessageKind::MouseMove,
+                  .code = mouseButtonBits(motion.state),
+                  .x = signedField(motion.x),
+                  .y = signedField(motion.y)});
+}
+
+void translateButton(const SDL_MouseButtonEvent& event) {
+    Window* window = sdl::findWindow(event.windowID);
+    std::uint32_t button = mouseButtonOf(event.button);
+    if (window == nullptr || button == 0) {
+        return;
+    }
+    // As on Windows, the second press of a double click comes as the double click alone.
+    MessageKind kind = event.type == SDL_MOUSEBUTTONUP              ? MessageKind::MouseButtonUp
+                       : event.clicks >= 2 && event.clicks % 2 == 0 ? MessageKind::MouseDoubleClick
+                                                                    : MessageKind::MouseButtonDown;
+    sdl::enqueue({.window = window->id(),
+                  .kind = kind,
+                  .code = button,
+                  .x = signedField(event.x),
+                  .y = signedField(event.y)});
+}
+
+void translateWheel(const SDL_MouseWheelEvent& wheel) {
+    Window* window = sdl::findWindow(wheel.windowID);
+    if (window == nullptr || wheel.y == 0) {
+        return;
+    }
+    std::int32_t notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+    sdl::enqueue({.window = window->id(), .kind = MessageKind::MouseWheel, .x = signedField(notches)});
 }
 
 }  // namespace
@@ -85,6 +155,16 @@ void NativeEvents::translate(const SDL_Event& event) {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
             translateKey(event.key);
+            break;
+        case SDL_MOUSEMOTION:
+            translateMotion(event.motion);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            translateButton(event.button);
+            break;
+        case SDL_MOUSEWHEEL:
+            translateWheel(event.wheel);
             break;
         case SDL_JOYDEVICEADDED:
             sdl::joystickAdded(event.jdevice.which);

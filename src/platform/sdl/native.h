@@ -43,7 +43,8 @@ void releaseJoystickOf(WindowId window);
 void joystickAdded(int device);
 void joystickRemoved(SDL_JoystickID instance);
 
-VirtualKey virtualKeyOf(SDL_Keycode key);
+// Letters by their place on the keyboard (the scancode), every other key by what it means.
+VirtualKey virtualKeyOf(const SDL_Keysym& key);
 
 // Sets the GL attributes of a pixel format; X11 chooses the window's visual from them at creation.
 void applyPixelFormat(const PixelFormat& format);

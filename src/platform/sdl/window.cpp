@@ -136,6 +136,21 @@ void Window::minimise() {
     }
 }
 
+void Window::setFullScreen(bool on) {
+    if (!alive()) {
+        return;
+    }
+    SDL_SetWindowFullscreen(sdl::nativeOf(*this), on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!on) {
+        SDL_MaximizeWindow(sdl::nativeOf(*this));
+    }
+    NativeEvents::reportSize(*this, false);
+}
+
+bool Window::fullScreen() const {
+    return alive() && (SDL_GetWindowFlags(sdl::nativeOf(*this)) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
 void Window::update() {
     sendMessage(*this, {.kind = MessageKind::Paint});
 }

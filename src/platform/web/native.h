@@ -27,9 +27,9 @@ Window* liveWindow();
 void enqueue(const Message& message);
 void discardMessages(WindowId window);
 
-// Starts and stops delivering the page's keyboard and focus events to the window.
-void listenToKeyboard(WindowId window);
-void stopListeningToKeyboard();
+// Starts and stops delivering the page's keyboard, mouse and focus events to the window.
+void listenToInput(WindowId window);
+void stopListeningToInput();
 
 // Queues the captured gamepad's messages for every poll that has fallen due.
 void pollJoystick();

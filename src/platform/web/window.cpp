@@ -60,9 +60,19 @@ EM_BOOL visibilityChanged(int, const EmscriptenVisibilityChangeEvent*, void*) {
     return EM_FALSE;
 }
 
+// The canvas keeps filling what shows it, the screen or the page.
+EM_BOOL fullScreenChanged(int, const EmscriptenFullscreenChangeEvent*, void*) {
+    if (live != nullptr) {
+        NativeEvents::reportSize(*live, false);
+    }
+    return EM_FALSE;
+}
+
 void listenToPage(bool listen) {
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE,
                                    listen ? pageResized : nullptr);
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE,
+                                             listen ? fullScreenChanged : nullptr);
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, listen ? visibilityChanged : nullptr);
 }
 
@@ -128,7 +138,7 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
     live = window.get();
     window->setCaption(caption);
     listenToPage(true);
-    web::listenToKeyboard(window->id());
+    web::listenToInput(window->id());
     sendMessage(*window, {.kind = MessageKind::Create});
     return window;
 }
@@ -152,6 +162,25 @@ void Window::showMaximised() {
 // A page cannot be minimised; a hidden tab is the page's minimised state.
 void Window::minimise() {}
 
+// The browser's full screen of the canvas. It lets a page ask only shortly after a key press or a click:
+// the frame that handles the press asks well within that time. Its new size comes once the screen shows it.
+void Window::setFullScreen(bool on) {
+    if (!alive() || on == fullScreen()) {
+        return;
+    }
+    if (on) {
+        emscripten_request_fullscreen(web::CanvasTarget, EM_FALSE);
+    } else {
+        emscripten_exit_fullscreen();
+    }
+}
+
+bool Window::fullScreen() const {
+    EmscriptenFullscreenChangeEvent status{};
+    return alive() && emscripten_get_fullscreen_status(&status) == EMSCRIPTEN_RESULT_SUCCESS &&
+           status.isFullscreen;
+}
+
 void Window::update() {
     sendMessage(*this, {.kind = MessageKind::Paint});
 }
@@ -174,7 +203,7 @@ void Window::destroy() {
     destroying_ = true;
     sendMessage(*this, {.kind = MessageKind::Destroy});
     web::releaseJoystickOf(id_);
-    web::stopListeningToKeyboard();
+    web::stopListeningToInput();
     listenToPage(false);
     web::discardMessages(id_);
     live = nullptr;

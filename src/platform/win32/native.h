@@ -61,6 +61,9 @@ class HandledMessage {
     NativeMessage native_;
 };
 
+// A pointer captured by the window stays held inside it where it now is (after a move or a resize).
+void keepPointerInside(Window& window);
+
 // C++ exceptions must not unwind through the system's frames: the window procedure catches them and the
 // call that entered the system rethrows them once the system has returned.
 void keepException(std::exception_ptr exception);

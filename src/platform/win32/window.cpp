@@ -19,6 +19,8 @@ std::vector<Window*> windows;
 // The window whose CreateWindowExA is running: its first messages arrive before its handle is known.
 Window* creating = nullptr;
 WindowId lastId = 0;
+// Where a window full screen goes back to, taken as it went full screen.
+std::map<WindowId, WINDOWPLACEMENT> placementsBeforeFullScreen;
 
 HINSTANCE instance() {
     return GetModuleHandleA(nullptr);
@@ -58,6 +60,9 @@ LRESULT CALLBACK NativeEvents::windowProcedure(HWND hwnd, UINT message, WPARAM w
         window->native_ = nullptr;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
+    if (message == WM_SIZE || message == WM_MOVE) {
+        win32::keepPointerInside(*window);
+    }
     win32::NativeMessage native{message, wParam, lParam};
     Message translated = win32::translate(window->id(), native);
     if (translated.kind == MessageKind::None) {
@@ -81,7 +86,7 @@ bool registerClass(const std::string& className, WindowProcedure procedure) {
         return registered->second == procedure;
     }
     WNDCLASSA windowClass{};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = NativeEvents::windowProcedure;
     windowClass.hInstance = instance();
     // Without an icon resource the class simply has no icon.
@@ -156,6 +161,42 @@ void Window::minimise() {
         CloseWindow(win32::nativeOf(*this));
         win32::rethrowKeptException();
     }
+}
+
+void Window::setFullScreen(bool on) {
+    if (!alive() || on == fullScreen()) {
+        return;
+    }
+    HWND hwnd = win32::nativeOf(*this);
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    if (on) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(hwnd, &placement);
+        placementsBeforeFullScreen[id_] = placement;
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& area = monitor.rcMonitor;
+        // No frame and no caption, over the whole monitor at its own resolution.
+        SetWindowLongA(hwnd, GWL_STYLE, (style & ~WS_OVERLAPPEDWINDOW) | WS_POPUP);
+        SetWindowPos(hwnd, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    } else {
+        SetWindowLongA(hwnd, GWL_STYLE, (style & ~WS_POPUP) | WS_OVERLAPPEDWINDOW);
+        WINDOWPLACEMENT placement = placementsBeforeFullScreen[id_];
+        placementsBeforeFullScreen.erase(id_);
+        placement.length = sizeof placement;
+        placement.showCmd = SW_SHOWMAXIMIZED;
+        SetWindowPlacement(hwnd, &placement);
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    }
+    win32::rethrowKeptException();
+}
+
+bool Window::fullScreen() const {
+    return alive() && (GetWindowLongA(win32::nativeOf(*this), GWL_STYLE) & WS_POPUP) != 0;
 }
 
 void Window::update() {

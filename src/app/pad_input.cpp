@@ -1,0 +1,65 @@
+#include "app/pad_input.h"
+
+#include "app/joystick_input.h"
+#include "platform/message.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int Centre = 32768;
+// A stick's forward push tilts only beyond this, so that a stick at rest that is a little off does not.
+constexpr int TiltDeadZone = 8000;
+// A stall adds no more tilt than this many seconds' worth.
+constexpr double LongestPoll = 0.1;
+
+int centredX(std::uint32_t stick) {
+    return static_cast<int>(stick & 0xFFFF) - Centre;
+}
+
+int centredY(std::uint32_t stick) {
+    return static_cast<int>(stick >> 16) - Centre;
+}
+
+// The low control goes first, except when the stick crosses straight to the low third: then the high
+// one is let go first.
+void pairMoved(Input& scene, ControlRepeat& low, ControlRepeat& high, Third third,
+               ControlRepeat::TimePoint now) {
+    if (third == Third::Low) {
+        high.update(scene, false, now);
+        low.update(scene, true, now);
+    } else {
+        low.update(scene, false, now);
+        high.update(scene, third == Third::High, now);
+    }
+}
+
+}  // namespace
+
+PadInput::PadInput(Clock clock) : clock_(std::move(clock)) {}
+
+bool PadInput::moved(Graphics& scene, std::uint32_t leftStick, std::uint32_t rightStick,
+                     std::uint32_t buttons) {
+    const ControlRepeat::TimePoint now = clock_();
+    pairMoved(scene, stepLeft_, stepRight_, thirdOf(centredX(leftStick)), now);
+    pairMoved(scene, forward_, back_, thirdOf(centredY(leftStick)), now);
+    pairMoved(scene, turnLeft_, turnRight_, thirdOf(centredX(rightStick)), now);
+    jump_.update(scene, (buttons & platform::PadA) != 0, now);
+    shoot_.update(scene, (buttons & (platform::PadB | platform::PadRightTrigger)) != 0, now);
+
+    const int tilt = centredY(rightStick);
+    if (polled_ && (tilt < -TiltDeadZone || tilt > TiltDeadZone)) {
+        const double seconds = std::min(std::chrono::duration<double>(now - lastPoll_).count(), LongestPoll);
+        // Pushed forward (up), the stick tilts the view up.
+        scene.look(0, -tilt / static_cast<double>(Centre) * TiltRate * seconds);
+    }
+    polled_ = true;
+    lastPoll_ = now;
+
+    const std::uint32_t pressed = buttons & ~std::exchange(lastButtons_, buttons);
+    if ((pressed & platform::PadStart) != 0) {
+        scene.togglePause();
+    }
+    return (pressed & platform::PadBack) != 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/control_repeat.h"
+#include "app/graphics.h"
+
+#include <cstdint>
+#include <functional>
+
+// Turns a game controller's named controls into what the scene does: the left stick walks and steps (the
+// viewer: moves and orbits), the right stick turns with its sideways push and tilts the view with its
+// forward push, A jumps, B or the right trigger shoots, Start pauses and Back quits. Sticks and buttons
+// act like keys, with the keyboard's repeat.
+class PadInput {
+  public:
+    using Clock = std::function<ControlRepeat::TimePoint()>;
+
+    // Radians per second of tilt with the right stick pushed all the way.
+    static constexpr double TiltRate = 1.5;
+
+    explicit PadInput(Clock clock = [] { return std::chrono::steady_clock::now(); });
+
+    // One poll: the sticks as PadMove carries them, the PadButton bits. Returns true when Back is pressed.
+    bool moved(Graphics& scene, std::uint32_t leftStick, std::uint32_t rightStick, std::uint32_t buttons);
+
+  private:
+    Clock clock_;
+    ControlRepeat forward_{Forward};
+    ControlRepeat back_{Back};
+    ControlRepeat turnLeft_{TurnLeft};
+    ControlRepeat turnRight_{TurnRight};
+    ControlRepeat stepLeft_{StepLeft};
+    ControlRepeat stepRight_{StepRight};
+    ControlRepeat jump_{Jump};
+    ControlRepeat shoot_{Shoot};
+    std::uint32_t lastButtons_ = 0;
+    bool polled_ = false;
+    ControlRepeat::TimePoint lastPoll_{};
+};

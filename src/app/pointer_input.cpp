@@ -1,0 +1,68 @@
+#include "app/pointer_input.h"
+
+#include "platform/cursor.h"
+#include "platform/message.h"
+
+void PointerInput::buttonDown(Graphics& scene, std::uint32_t button, std::int32_t x, std::int32_t y,
+                              bool doubleClick) {
+    if (scene.aimsWithPointer()) {
+        // The click that captures the pointer only captures it.
+        if (!platform::pointerCaptured()) {
+            scene.capturePointer();
+        } else if (button == platform::MouseLeft) {
+            shootHeld_ = true;
+            scene.input(Shoot, true);
+        } else if (button == platform::MouseRight) {
+            jumpHeld_ = true;
+            scene.input(Jump, true);
+        }
+        return;
+    }
+    if (button == platform::MouseLeft) {
+        if (doubleClick) {
+            scene.resetView();
+        }
+        dragging_ = true;
+        lastX_ = x;
+        lastY_ = y;
+    }
+}
+
+void PointerInput::buttonUp(Graphics& scene, std::uint32_t button) {
+    if (button == platform::MouseLeft) {
+        dragging_ = false;
+        if (shootHeld_) {
+            shootHeld_ = false;
+            scene.input(Shoot, false);
+        }
+    } else if (button == platform::MouseRight && jumpHeld_) {
+        jumpHeld_ = false;
+        scene.input(Jump, false);
+    }
+}
+
+void PointerInput::moved(Graphics& scene, std::int32_t x, std::int32_t y, std::uint32_t buttons) {
+    // A drag that ended outside the window, where its release went unseen, ends at the next motion.
+    if (dragging_ && (buttons & platform::MouseLeftBit) == 0) {
+        dragging_ = false;
+    }
+    if (!dragging_) {
+        return;
+    }
+    scene.look((x - lastX_) * RadiansPerCount, (lastY_ - y) * RadiansPerCount);
+    lastX_ = x;
+    lastY_ = y;
+}
+
+void PointerInput::rawMoved(Graphics& scene, std::int32_t dx, std::int32_t dy) {
+    if (scene.aimsWithPointer() && platform::pointerCaptured()) {
+        scene.look(dx * RadiansPerCount, -dy * RadiansPerCount);
+    }
+}
+
+void PointerInput::release(Graphics& scene) {
+    scene.releasePointer();
+    dragging_ = false;
+    buttonUp(scene, platform::MouseLeft);
+    buttonUp(scene, platform::MouseRight);
+}
