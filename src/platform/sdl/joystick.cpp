@@ -1,5 +1,6 @@
 #include "platform/joystick.h"
 
+#include "platform/queued_messages.h"
 #include "platform/sdl/native.h"
 
 #include <algorithm>
@@ -93,11 +94,11 @@ void report(Uint32 x, Uint32 y, Uint32 z, Uint32 buttons) {
     capture.z = z;
     capture.buttons = buttons;
     if (!capture.onlyChanges || moved) {
-        sdl::enqueue(
+        queued::enqueue(
             {.window = capture.window, .kind = MessageKind::Joy1Move, .code = buttons, .x = x, .y = y});
     }
     if (!capture.onlyChanges || zMoved) {
-        sdl::enqueue({.window = capture.window, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
+        queued::enqueue({.window = capture.window, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
     }
 }
 
@@ -133,7 +134,7 @@ void reportPad(Uint32 left, Uint32 right, Uint32 buttons) {
     capture.y = right;
     capture.buttons = buttons;
     if (!capture.onlyChanges || moved) {
-        sdl::enqueue(
+        queued::enqueue(
             {.window = capture.window, .kind = MessageKind::PadMove, .code = buttons, .x = left, .y = right});
     }
 }

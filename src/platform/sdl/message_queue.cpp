@@ -1,18 +1,14 @@
 #include "platform/message_queue.h"
 
 #include "platform/keys.h"
+#include "platform/queued_messages.h"
 #include "platform/sdl/native.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace platform {
 
 namespace {
-
-std::deque<Message> queue;
-bool quitPosted = false;
-int quitCode = 0;
 
 void pumpEvents() {
     if (SDL_WasInit(SDL_INIT_EVENTS) == 0) {
@@ -41,7 +37,7 @@ void translateKey(const SDL_KeyboardEvent& key) {
     bool down = key.type == SDL_KEYDOWN;
     MessageKind kind = alt ? (down ? MessageKind::SysKeyDown : MessageKind::SysKeyUp)
                            : (down ? MessageKind::KeyDown : MessageKind::KeyUp);
-    sdl::enqueue({.window = window->id(), .kind = kind, .code = sdl::virtualKeyOf(key.keysym)});
+    queued::enqueue({.window = window->id(), .kind = kind, .code = sdl::virtualKeyOf(key.keysym)});
 }
 
 void translateWindowEvent(const SDL_WindowEvent& event) {
@@ -59,16 +55,16 @@ void translateWindowEvent(const SDL_WindowEvent& event) {
             NativeEvents::reportSize(*window, false);
             break;
         case SDL_WINDOWEVENT_EXPOSED:
-            sdl::enqueue({.window = window->id(), .kind = MessageKind::Paint});
+            queued::enqueue({.window = window->id(), .kind = MessageKind::Paint});
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-            sdl::enqueue({.window = window->id(), .kind = MessageKind::SetFocus});
+            queued::enqueue({.window = window->id(), .kind = MessageKind::SetFocus});
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            sdl::enqueue({.window = window->id(), .kind = MessageKind::KillFocus});
+            queued::enqueue({.window = window->id(), .kind = MessageKind::KillFocus});
             break;
         case SDL_WINDOWEVENT_CLOSE:
-            sdl::enqueue({.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
+            queued::enqueue({.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
             break;
         default:
             break;
@@ -100,17 +96,17 @@ void translateMotion(const SDL_MouseMotionEvent& motion) {
         return;
     }
     if (SDL_GetRelativeMouseMode() == SDL_TRUE) {
-        sdl::enqueue({.window = window->id(),
-                      .kind = MessageKind::MouseRawMove,
-                      .x = signedField(motion.xrel),
-                      .y = signedField(motion.yrel)});
+        queued::enqueue({.window = window->id(),
+                         .kind = MessageKind::MouseRawMove,
+                         .x = signedField(motion.xrel),
+                         .y = signedField(motion.yrel)});
         return;
     }
-    sdl::enqueue({.window = window->id(),
-                  .kind = MessageKind::MouseMove,
-                  .code = mouseButtonBits(motion.state),
-                  .x = signedField(motion.x),
-                  .y = signedField(motion.y)});
+    queued::enqueue({.window = window->id(),
+                     .kind = MessageKind::MouseMove,
+                     .code = mouseButtonBits(motion.state),
+                     .x = signedField(motion.x),
+                     .y = signedField(motion.y)});
 }
 
 void translateButton(const SDL_MouseButtonEvent& event) {
@@ -123,11 +119,11 @@ void translateButton(const SDL_MouseButtonEvent& event) {
     MessageKind kind = event.type == SDL_MOUSEBUTTONUP              ? MessageKind::MouseButtonUp
                        : event.clicks >= 2 && event.clicks % 2 == 0 ? MessageKind::MouseDoubleClick
                                                                     : MessageKind::MouseButtonDown;
-    sdl::enqueue({.window = window->id(),
-                  .kind = kind,
-                  .code = button,
-                  .x = signedField(event.x),
-                  .y = signedField(event.y)});
+    queued::enqueue({.window = window->id(),
+                     .kind = kind,
+                     .code = button,
+                     .x = signedField(event.x),
+                     .y = signedField(event.y)});
 }
 
 void translateWheel(const SDL_MouseWheelEvent& wheel) {
@@ -136,7 +132,7 @@ void translateWheel(const SDL_MouseWheelEvent& wheel) {
         return;
     }
     std::int32_t notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
-    sdl::enqueue({.window = window->id(), .kind = MessageKind::MouseWheel, .x = signedField(notches)});
+    queued::enqueue({.window = window->id(), .kind = MessageKind::MouseWheel, .x = signedField(notches)});
 }
 
 }  // namespace
@@ -146,7 +142,8 @@ void NativeEvents::translate(const SDL_Event& event) {
         case SDL_QUIT:
             // Also what SIGINT and SIGTERM become: every window is asked to close.
             for (Window* window : sdl::liveWindows()) {
-                sdl::enqueue({.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
+                queued::enqueue(
+                    {.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
             }
             break;
         case SDL_WINDOWEVENT:
@@ -194,78 +191,15 @@ void NativeEvents::reportSize(Window& window, bool send) {
                       static_cast<std::uint32_t>(std::max(height, 0)), send);
 }
 
-namespace sdl {
-
-void enqueue(const Message& message) {
-    queue.push_back(message);
-}
-
-void discardMessages(WindowId window) {
-    std::erase_if(queue, [window](const Message& message) { return message.window == window; });
-}
-
-}  // namespace sdl
-
 bool peekMessage(Message& message) {
     pumpEvents();
     sdl::pollJoystick();
-    if (!queue.empty()) {
-        message = queue.front();
-        queue.pop_front();
-        return true;
-    }
-    if (quitPosted) {
-        quitPosted = false;
-        message = {.kind = MessageKind::Quit, .code = static_cast<std::uint32_t>(quitCode)};
-        return true;
-    }
-    return false;
+    return queued::take(message);
 }
 
 MessageResult dispatchMessage(const Message& message) {
     Window* window = sdl::findWindow(message.window);
     return window == nullptr ? 0 : window->procedure()(*window, message);
-}
-
-MessageResult sendMessage(Window& window, Message message) {
-    if (!window.alive()) {
-        return 0;
-    }
-    message.window = window.id();
-    return window.procedure()(window, message);
-}
-
-void postMessage(Window& window, Message message) {
-    if (window.alive()) {
-        message.window = window.id();
-        queue.push_back(message);
-    }
-}
-
-void postQuitMessage(int exitCode) {
-    quitPosted = true;
-    quitCode = exitCode;
-}
-
-MessageResult defWindowProc(Window& window, const Message& message) {
-    switch (message.kind) {
-        case MessageKind::Close:
-            window.destroy();
-            break;
-        case MessageKind::SysCommand:
-            if (message.code == CommandClose) {
-                sendMessage(window, {.kind = MessageKind::Close});
-            }
-            break;
-        case MessageKind::SysKeyDown:
-            if (message.code == KeyF4) {
-                postMessage(window, {.kind = MessageKind::SysCommand, .code = CommandClose});
-            }
-            break;
-        default:
-            break;
-    }
-    return 0;
 }
 
 }  // namespace platform

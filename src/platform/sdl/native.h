@@ -33,9 +33,6 @@ bool startVideo();
 const std::vector<Window*>& liveWindows();
 Window* findWindow(WindowId id);
 
-void enqueue(const Message& message);
-void discardMessages(WindowId window);
-
 // Queues the captured joystick's messages for every poll that has fallen due.
 void pollJoystick();
 void releaseJoystickOf(WindowId window);

@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include "platform/message_queue.h"
+#include "platform/queued_messages.h"
 #include "platform/sdl/native.h"
 
 #include <algorithm>
@@ -172,7 +173,7 @@ void Window::destroy() {
     destroying_ = true;
     sendMessage(*this, {.kind = MessageKind::Destroy});
     sdl::releaseJoystickOf(id_);
-    sdl::discardMessages(id_);
+    queued::discard(id_);
     windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
     // The native window only goes out of sight: a GL context made on it stays current until its owner
     // releases the context and then this object, as after a window is destroyed on Windows.

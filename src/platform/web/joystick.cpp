@@ -1,5 +1,6 @@
 #include "platform/joystick.h"
 
+#include "platform/queued_messages.h"
 #include "platform/web/native.h"
 
 #include <emscripten.h>
@@ -98,11 +99,11 @@ void report(std::uint32_t x, std::uint32_t y, std::uint32_t z, std::uint32_t but
     capture.z = z;
     capture.buttons = buttons;
     if (!capture.onlyChanges || moved) {
-        web::enqueue(
+        queued::enqueue(
             {.window = capture.window, .kind = MessageKind::Joy1Move, .code = buttons, .x = x, .y = y});
     }
     if (!capture.onlyChanges || zMoved) {
-        web::enqueue({.window = capture.window, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
+        queued::enqueue({.window = capture.window, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/cursor.h"
 #include "platform/keys.h"
+#include "platform/queued_messages.h"
 #include "platform/web/native.h"
 
 #include <emscripten/html5.h>
@@ -10,15 +11,10 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <deque>
 
 namespace platform {
 
 namespace {
-
-std::deque<Message> queue;
-bool quitPosted = false;
-int quitCode = 0;
 
 WindowId inputWindow = 0;
 // The keys held down, so that a page that loses the focus lets them all go: their releases would go
@@ -31,24 +27,24 @@ EM_BOOL keyChanged(int eventType, const EmscriptenKeyboardEvent* event, void*) {
     held[key & 0xFF] = down;
     MessageKind kind = event->altKey ? (down ? MessageKind::SysKeyDown : MessageKind::SysKeyUp)
                                      : (down ? MessageKind::KeyDown : MessageKind::KeyUp);
-    web::enqueue({.window = inputWindow, .kind = kind, .code = key});
+    queued::enqueue({.window = inputWindow, .kind = kind, .code = key});
     // The page would scroll on the arrows and Space; the browser's own shortcuts stay its own.
     return key != KeyOther && !event->ctrlKey && !event->metaKey;
 }
 
 EM_BOOL focusChanged(int eventType, const EmscriptenFocusEvent*, void*) {
     if (eventType == EMSCRIPTEN_EVENT_FOCUS) {
-        web::enqueue({.window = inputWindow, .kind = MessageKind::SetFocus});
+        queued::enqueue({.window = inputWindow, .kind = MessageKind::SetFocus});
         return EM_FALSE;
     }
     for (std::size_t key = 0; key < held.size(); ++key) {
         if (held[key]) {
             held[key] = false;
-            web::enqueue(
+            queued::enqueue(
                 {.window = inputWindow, .kind = MessageKind::KeyUp, .code = static_cast<VirtualKey>(key)});
         }
     }
-    web::enqueue({.window = inputWindow, .kind = MessageKind::KillFocus});
+    queued::enqueue({.window = inputWindow, .kind = MessageKind::KillFocus});
     return EM_FALSE;
 }
 
@@ -102,26 +98,26 @@ EM_BOOL mouseButtonChanged(int eventType, const EmscriptenMouseEvent* event, voi
         // A third press starts the next pair, as on the desktop.
         lastPress = second ? Press{} : Press{button, now, event->targetX, event->targetY};
     }
-    web::enqueue({.window = inputWindow,
-                  .kind = kind,
-                  .code = button,
-                  .x = canvasPixel(event->targetX),
-                  .y = canvasPixel(event->targetY)});
+    queued::enqueue({.window = inputWindow,
+                     .kind = kind,
+                     .code = button,
+                     .x = canvasPixel(event->targetX),
+                     .y = canvasPixel(event->targetY)});
     return EM_FALSE;
 }
 
 EM_BOOL mouseMoved(int, const EmscriptenMouseEvent* event, void*) {
     if (pointerCaptured()) {
-        web::enqueue({.window = inputWindow,
-                      .kind = MessageKind::MouseRawMove,
-                      .x = signedField(static_cast<std::int32_t>(event->movementX)),
-                      .y = signedField(static_cast<std::int32_t>(event->movementY))});
+        queued::enqueue({.window = inputWindow,
+                         .kind = MessageKind::MouseRawMove,
+                         .x = signedField(static_cast<std::int32_t>(event->movementX)),
+                         .y = signedField(static_cast<std::int32_t>(event->movementY))});
     } else {
-        web::enqueue({.window = inputWindow,
-                      .kind = MessageKind::MouseMove,
-                      .code = mouseButtonBits(event->buttons),
-                      .x = canvasPixel(event->targetX),
-                      .y = canvasPixel(event->targetY)});
+        queued::enqueue({.window = inputWindow,
+                         .kind = MessageKind::MouseMove,
+                         .code = mouseButtonBits(event->buttons),
+                         .x = canvasPixel(event->targetX),
+                         .y = canvasPixel(event->targetY)});
     }
     return EM_FALSE;
 }
@@ -138,9 +134,9 @@ EM_BOOL wheelTurned(int, const EmscriptenWheelEvent* event, void*) {
     const double whole = std::trunc(wheelNotches);
     if (whole != 0) {
         wheelNotches -= whole;
-        web::enqueue({.window = inputWindow,
-                      .kind = MessageKind::MouseWheel,
-                      .x = signedField(static_cast<std::int32_t>(whole))});
+        queued::enqueue({.window = inputWindow,
+                         .kind = MessageKind::MouseWheel,
+                         .x = signedField(static_cast<std::int32_t>(whole))});
     }
     // Not the page's scroll or zoom.
     return EM_TRUE;
@@ -164,14 +160,6 @@ void listen(bool on) {
 
 namespace web {
 
-void enqueue(const Message& message) {
-    queue.push_back(message);
-}
-
-void discardMessages(WindowId window) {
-    std::erase_if(queue, [window](const Message& message) { return message.window == window; });
-}
-
 void listenToInput(WindowId window) {
     inputWindow = window;
     held = {};
@@ -189,17 +177,7 @@ void stopListeningToInput() {
 
 bool peekMessage(Message& message) {
     web::pollJoystick();
-    if (!queue.empty()) {
-        message = queue.front();
-        queue.pop_front();
-        return true;
-    }
-    if (quitPosted) {
-        quitPosted = false;
-        message = {.kind = MessageKind::Quit, .code = static_cast<std::uint32_t>(quitCode)};
-        return true;
-    }
-    return false;
+    return queued::take(message);
 }
 
 MessageResult dispatchMessage(const Message& message) {
@@ -208,47 +186,6 @@ MessageResult dispatchMessage(const Message& message) {
         return 0;
     }
     return window->procedure()(*window, message);
-}
-
-MessageResult sendMessage(Window& window, Message message) {
-    if (!window.alive()) {
-        return 0;
-    }
-    message.window = window.id();
-    return window.procedure()(window, message);
-}
-
-void postMessage(Window& window, Message message) {
-    if (window.alive()) {
-        message.window = window.id();
-        queue.push_back(message);
-    }
-}
-
-void postQuitMessage(int exitCode) {
-    quitPosted = true;
-    quitCode = exitCode;
-}
-
-MessageResult defWindowProc(Window& window, const Message& message) {
-    switch (message.kind) {
-        case MessageKind::Close:
-            window.destroy();
-            break;
-        case MessageKind::SysCommand:
-            if (message.code == CommandClose) {
-                sendMessage(window, {.kind = MessageKind::Close});
-            }
-            break;
-        case MessageKind::SysKeyDown:
-            if (message.code == KeyF4) {
-                postMessage(window, {.kind = MessageKind::SysCommand, .code = CommandClose});
-            }
-            break;
-        default:
-            break;
-    }
-    return 0;
 }
 
 }  // namespace platform

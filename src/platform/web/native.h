@@ -24,9 +24,6 @@ inline constexpr const char* CanvasTarget = "#canvas";
 // The live window (the page has one canvas, so at most one), or none.
 Window* liveWindow();
 
-void enqueue(const Message& message);
-void discardMessages(WindowId window);
-
 // Starts and stops delivering the page's keyboard, mouse and focus events to the window.
 void listenToInput(WindowId window);
 void stopListeningToInput();

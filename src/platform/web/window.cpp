@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include "platform/message_queue.h"
+#include "platform/queued_messages.h"
 #include "platform/web/native.h"
 
 #include <emscripten.h>
@@ -55,7 +56,7 @@ EM_BOOL pageResized(int, const EmscriptenUiEvent*, void*) {
 EM_BOOL visibilityChanged(int, const EmscriptenVisibilityChangeEvent*, void*) {
     if (live != nullptr) {
         NativeEvents::reportSize(*live, false);
-        web::enqueue({.window = live->id(), .kind = MessageKind::Paint});
+        queued::enqueue({.window = live->id(), .kind = MessageKind::Paint});
     }
     return EM_FALSE;
 }
@@ -205,7 +206,7 @@ void Window::destroy() {
     web::releaseJoystickOf(id_);
     web::stopListeningToInput();
     listenToPage(false);
-    web::discardMessages(id_);
+    queued::discard(id_);
     live = nullptr;
     alive_ = false;
 }

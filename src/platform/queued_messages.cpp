@@ -1,0 +1,86 @@
+#include "platform/queued_messages.h"
+
+#include "platform/keys.h"
+#include "platform/message_queue.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace platform {
+
+namespace {
+
+std::deque<Message> queue;
+bool quitPosted = false;
+int quitCode = 0;
+
+}  // namespace
+
+namespace queued {
+
+void enqueue(const Message& message) {
+    queue.push_back(message);
+}
+
+void discard(WindowId window) {
+    std::erase_if(queue, [window](const Message& message) { return message.window == window; });
+}
+
+bool take(Message& message) {
+    if (!queue.empty()) {
+        message = queue.front();
+        queue.pop_front();
+        return true;
+    }
+    if (quitPosted) {
+        quitPosted = false;
+        message = {.kind = MessageKind::Quit, .code = static_cast<std::uint32_t>(quitCode)};
+        return true;
+    }
+    return false;
+}
+
+}  // namespace queued
+
+MessageResult sendMessage(Window& window, Message message) {
+    if (!window.alive()) {
+        return 0;
+    }
+    message.window = window.id();
+    return window.procedure()(window, message);
+}
+
+void postMessage(Window& window, Message message) {
+    if (window.alive()) {
+        message.window = window.id();
+        queue.push_back(message);
+    }
+}
+
+void postQuitMessage(int exitCode) {
+    quitPosted = true;
+    quitCode = exitCode;
+}
+
+MessageResult defWindowProc(Window& window, const Message& message) {
+    switch (message.kind) {
+        case MessageKind::Close:
+            window.destroy();
+            break;
+        case MessageKind::SysCommand:
+            if (message.code == CommandClose) {
+                sendMessage(window, {.kind = MessageKind::Close});
+            }
+            break;
+        case MessageKind::SysKeyDown:
+            if (message.code == KeyF4) {
+                postMessage(window, {.kind = MessageKind::SysCommand, .code = CommandClose});
+            }
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace platform
