@@ -9,6 +9,12 @@ trap 'rm -rf "$work"' EXIT
 
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY timeout 60 wine "$exe" >"$work/stdout" 2>"$work/stderr" || status=$?
+# A program started without a display leaves the Wine session without a desktop, and no later program could
+# open a window in it: start the session again, its background services away from this script's streams.
+wineserver -k || true
+wineserver -w
+wineserver -p </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 message=$(tr -d '\r' <"$work/stderr")
 echo "status $status, standard error: $message"
 [ "$status" -eq 1 ] || { echo "FAIL: exit status $status" >&2; exit 1; }

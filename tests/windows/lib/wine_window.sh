@@ -15,7 +15,14 @@ fail() {
 start_window() {
   wine "$exe" >"$work/stdout" 2>"$work/stderr" &
   pid=$!
-  window=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window with $2"
+  # At most 60 s, and no longer than the program runs.
+  window=""
+  for _ in $(seq 600); do
+    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$window" ] || ! kill -0 "$pid" 2>/dev/null && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window with $2"
   echo "caption: $(xdotool getwindowname "$window")"
 }
 
