@@ -2,6 +2,7 @@
 
 #include "platform/keys.h"
 #include "platform/message_queue.h"
+#include "platform/window.h"
 
 #include <algorithm>
 #include <deque>
@@ -60,6 +61,22 @@ void postMessage(Window& window, Message message) {
 void postQuitMessage(int exitCode) {
     quitPosted = true;
     quitCode = exitCode;
+}
+
+// These backends learn a window's size from their own events, and report it as the system would.
+void Window::reportSize(std::uint32_t width, std::uint32_t height, bool send) {
+    if (sizeReported_ && width == reportedWidth_ && height == reportedHeight_) {
+        return;
+    }
+    sizeReported_ = true;
+    reportedWidth_ = width;
+    reportedHeight_ = height;
+    Message size{.kind = MessageKind::Size, .x = width, .y = height};
+    if (send) {
+        sendMessage(*this, size);
+    } else {
+        postMessage(*this, size);
+    }
 }
 
 MessageResult defWindowProc(Window& window, const Message& message) {

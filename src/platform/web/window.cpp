@@ -211,19 +211,4 @@ void Window::destroy() {
     alive_ = false;
 }
 
-void Window::reportSize(std::uint32_t width, std::uint32_t height, bool send) {
-    if (sizeReported_ && width == reportedWidth_ && height == reportedHeight_) {
-        return;
-    }
-    sizeReported_ = true;
-    reportedWidth_ = width;
-    reportedHeight_ = height;
-    Message size{.kind = MessageKind::Size, .x = width, .y = height};
-    if (send) {
-        sendMessage(*this, size);
-    } else {
-        postMessage(*this, size);
-    }
-}
-
 }  // namespace platform
