@@ -9,16 +9,9 @@ build=$(realpath -m "${1:-build-web}")
 bash scripts/install-deps.sh --web
 bash scripts/build-web.sh "$build"
 
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-python3 -m http.server --bind 127.0.0.1 --directory "$build/site" "$port" >/dev/null 2>&1 &
-server=$!
-trap 'kill "$server" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" 2>/dev/null && break
-  sleep 0.1
-done
+source scripts/lib/serve-web.sh "$build/site"
 
 echo "== test $build in Chromium"
 cd tests/web
 # Debian 12's node (18) has no --test-reporter option: the results come in its own form (TAP).
-STUDIO_WEB_URL="http://127.0.0.1:$port/" node --test
+STUDIO_WEB_URL="$web_url" node --test
