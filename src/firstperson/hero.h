@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "firstperson/fire.h"
@@ -8,10 +9,13 @@
 
 namespace FirstPerson {
 
-// The player's avatar: a walker with a gun of 7 cyan shots. Fire shoots once per press; killed, the player
-// loses a point, and after a short wait a press of fire brings them back at the respawn point. It keeps the
-// statistics of the status line: shots fired and time alive.
-class Hero : public ::Gunner<HeroFire, 7, Walker> {
+// Shots of the player's gun in flight at once.
+inline constexpr std::size_t HeroShots = 7;
+
+// The player's avatar: a walker with a gun of HeroShots cyan shots. Fire shoots once per press; killed, the
+// player loses a point, and after a short wait a press of fire brings them back at the respawn point. It
+// keeps the statistics of the status line: shots fired and time alive.
+class Hero : public ::Gunner<HeroFire, HeroShots, Walker> {
   public:
     // Alive at the respawn point facing +X, the gun armed.
     Hero();

@@ -51,7 +51,8 @@ class Logic : public ::Logic, public Combat {
 
     Object* player() const override;
     std::uint32_t currentScore() const override { return score; }
-    // Changes the score by delta, never below 0, and shows the new status. Returns the new score.
+    // Changes the score by delta and shows the new status; a change that would take the score below 0 is
+    // refused and leaves it as it was. Returns the score after the call.
     std::uint32_t addScore(std::int32_t delta) override;
 
     // The status shown: "[ score : per shot : per second alive : frames per second ]", the parts without a

@@ -11,7 +11,7 @@ double Walker::radius() const {
 }
 
 double Walker::halfHeight() const {
-    return 2.5 * radius();
+    return HalfHeightPerRadius * radius();
 }
 
 void Walker::setActive(bool on) {
@@ -24,6 +24,8 @@ namespace {
 
 // Short of straight up and down, and shallow enough for a shot's climb not to carry it over backwards.
 constexpr double LargestTilt = 80 * std::numbers::pi / 180;
+// A sidestep goes at right angles to the forward axis.
+constexpr double Sideways = std::numbers::pi / 2;
 
 // Pressing sets the direction; releasing clears it only if it is still the released one.
 void steer(double& axis, double direction, bool pressed) {
@@ -73,10 +75,10 @@ Object& Walker::update(double dt) {
             v.add(Vector(forwardAxis()).scale(s * forward));
         }
         if (strafe != 0) {
-            v.add(Vector(forwardAxis()).rotateY(std::numbers::pi / 2).scale(s * strafe));
+            v.add(Vector(forwardAxis()).rotateY(Sideways).scale(s * strafe));
         }
         if (jump) {
-            v.y += s * 4 / 3;
+            v.y += s * JumpPerWalkingSpeed;
         }
         setVelocity(v);
     }

@@ -29,8 +29,14 @@ class Walker : public Object, public Input {
     // Where the eyes look: the forward axis tilted up or down.
     Vector viewAxis() const;
 
+    // A standing body: its half height over its radius.
+    static constexpr double HalfHeightPerRadius = 2.5;
+    static constexpr double HalfHeightsPerSecond = 7;
+    // A jump leaves the ground upwards at this share of the walking speed.
+    static constexpr double JumpPerWalkingSpeed = 4.0 / 3;
+
     // Units per second on the ground.
-    double walkingSpeed() const { return 7 * halfHeight(); }
+    double walkingSpeed() const { return HalfHeightsPerSecond * halfHeight(); }
 
     // -1, 0 or +1 each.
     double forward = 0;
