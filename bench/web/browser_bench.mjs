@@ -4,12 +4,10 @@
 // exits with 1 if one is not. scripts/bench-web.sh builds the pages, serves them and runs this.
 // STUDIO_WEB_URL names the server, STUDIO_CHROMIUM the browser, BENCH_SECONDS the length of a measurement.
 import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 
-// Playwright as the browser tests pin it.
-const { chromium } = createRequire(new URL('../../tests/web/package.json', import.meta.url))('playwright-core');
+// Chromium through Playwright as the browser tests launch it.
+import { launch as launchChromium, site } from '../../tests/web/browser.mjs';
 
-const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
 const seconds = Number(process.env.BENCH_SECONDS ?? 5);
 const barePage = readFileSync(new URL('bare.html', import.meta.url), 'utf8');
 const modes = ['filled', 'back faces as lines', 'all lines'];
@@ -210,11 +208,8 @@ function judge(what, met) {
 // Headless Chromium gives the full frame rate only to the page in front: a second page of the same browser
 // gets about 20 frames a second, whatever it draws. So the bare page has a browser of its own.
 function launch() {
-  return chromium.launch({
-    executablePath: process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium',
-    args: ['--headless=new', '--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader',
-      '--ignore-gpu-blocklist', '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  return launchChromium('--headless=new', '--disable-background-networking', '--disable-component-update',
+    '--disable-sync');
 }
 
 async function newContext(browser) {

@@ -12,27 +12,30 @@
 
 namespace {
 
-void click(Uint8 button, Uint32 type = SDL_MOUSEBUTTONDOWN) {
+::testing::AssertionResult click(Uint8 button, Uint32 type = SDL_MOUSEBUTTONDOWN) {
     SDL_Event event = sceneEvent(type);
     event.button.button = button;
     event.button.clicks = 1;
-    inject(event);
+    return inject(event);
 }
 
-void moveMouse(Sint32 dx, Sint32 dy) {
+::testing::AssertionResult moveMouse(Sint32 dx, Sint32 dy) {
     SDL_Event event = sceneEvent(SDL_MOUSEMOTION);
     event.motion.xrel = dx;
     event.motion.yrel = dy;
-    inject(event);
+    return inject(event);
 }
 
 // A keystroke: the key pressed and let go.
-void press(SDL_Keycode key) {
+::testing::AssertionResult press(SDL_Keycode key) {
     for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
         SDL_Event event = sceneEvent(type);
         event.key.keysym.sym = key;
-        inject(event);
+        if (::testing::AssertionResult injected = inject(event); !injected) {
+            return injected;
+        }
     }
+    return ::testing::AssertionSuccess();
 }
 
 TEST(MouseLook, AClickCapturesTheMouseTurnsAndTiltsTheViewItsButtonsFireAndJumpTabLetsGo) {
@@ -43,34 +46,34 @@ TEST(MouseLook, AClickCapturesTheMouseTurnsAndTiltsTheViewItsButtonsFireAndJumpT
     EXPECT_EQ(hero.viewAxis().y, 0);
     EXPECT_TRUE(player.scene.showsCrosshair());
 
-    click(SDL_BUTTON_LEFT);
+    ASSERT_TRUE(click(SDL_BUTTON_LEFT));
     ASSERT_TRUE(platform::pointerCaptured());
     EXPECT_EQ(hero.shots, 0U) << "the capturing click only captures";
-    click(SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);
+    ASSERT_TRUE(click(SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP));
 
-    moveMouse(100, -40);
+    ASSERT_TRUE(moveMouse(100, -40));
     const double yaw = 100 * PointerInput::RadiansPerCount;
     EXPECT_NEAR(hero.forwardAxis().z, std::sin(yaw), 1e-9) << "to the right of +X";
     EXPECT_NEAR(hero.tilt, 40 * PointerInput::RadiansPerCount, 1e-9);
     EXPECT_NEAR(player.scene.target().subtract(player.scene.eye()).y, hero.viewAxis().y, 1e-9);
 
-    click(SDL_BUTTON_LEFT);
+    ASSERT_TRUE(click(SDL_BUTTON_LEFT));
     ASSERT_EQ(hero.shots, 1U);
     const Vector& shot = hero.fires[0].velocity();
     // Along the tilted view, with the gun's small climb and spread around it.
     EXPECT_GT(shot.y / shot.length(), std::sin(hero.tilt));
     EXPECT_LT(shot.y / shot.length(), std::sin(hero.tilt + 0.2));
-    click(SDL_BUTTON_RIGHT);
+    ASSERT_TRUE(click(SDL_BUTTON_RIGHT));
     EXPECT_TRUE(hero.jump);
-    click(SDL_BUTTON_RIGHT, SDL_MOUSEBUTTONUP);
+    ASSERT_TRUE(click(SDL_BUTTON_RIGHT, SDL_MOUSEBUTTONUP));
     EXPECT_FALSE(hero.jump);
 
-    moveMouse(0, -100000);
+    ASSERT_TRUE(moveMouse(0, -100000));
     EXPECT_NEAR(hero.tilt, 80 * std::numbers::pi / 180, 1e-9) << "short of straight up";
 
-    press(SDLK_TAB);
+    ASSERT_TRUE(press(SDLK_TAB));
     EXPECT_FALSE(platform::pointerCaptured());
-    moveMouse(100, 0);
+    ASSERT_TRUE(moveMouse(100, 0));
     EXPECT_NEAR(hero.forwardAxis().z, std::sin(yaw), 1e-9) << "a free pointer turns nothing";
 }
 
@@ -81,13 +84,13 @@ TEST(Pause, PStopsTheSceneClockUntilPressedAgainAndALostFocusPausesUntilThePlaye
     scene.hero = hero;
     dispatchWaiting();
 
-    press(SDLK_p);
+    ASSERT_TRUE(press(SDLK_p));
     ASSERT_TRUE(scene.paused);
     clock.advance(std::chrono::seconds(5));
     scene.frame();
     EXPECT_EQ(scene.time(), 0);
 
-    press(SDLK_p);
+    ASSERT_TRUE(press(SDLK_p));
     ASSERT_FALSE(scene.paused);
     clock.advance(std::chrono::milliseconds(20));
     scene.frame();
@@ -96,7 +99,7 @@ TEST(Pause, PStopsTheSceneClockUntilPressedAgainAndALostFocusPausesUntilThePlaye
     for (Uint8 focus : {SDL_WINDOWEVENT_FOCUS_LOST, SDL_WINDOWEVENT_FOCUS_GAINED}) {
         SDL_Event event = sceneEvent(SDL_WINDOWEVENT);
         event.window.event = focus;
-        inject(event);
+        ASSERT_TRUE(inject(event));
         EXPECT_TRUE(scene.paused) << "until the player resumes";
     }
 }

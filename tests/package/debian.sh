@@ -3,16 +3,10 @@
 # root (the system's own package database is left alone) where the installed program answers, and a removal
 # that leaves nothing behind.
 # Usage: debian.sh CPACK CPACK_CONFIG VERSION
-set -euo pipefail
+source "$(dirname "$0")/../support/check.sh"
 cpack=$1
 config=$2
 version=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 "$cpack" -G DEB --config "$config" -B "$work" >"$work/cpack.log" 2>&1 || fail "cpack: $(cat "$work/cpack.log")"
 deb=$work/studio3d_${version}_$(dpkg --print-architecture).deb

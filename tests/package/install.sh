@@ -3,15 +3,9 @@
 # the desktop entries validate and start an installed program with an installed icon; every icon has its
 # folder's size; the manual pages format without a warning.
 # Usage: install.sh BUILD_FOLDER VERSION
-set -euo pipefail
+source "$(dirname "$0")/../support/check.sh"
 build=$1
 version=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null

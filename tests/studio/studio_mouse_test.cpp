@@ -11,7 +11,7 @@
 namespace {
 
 // The left button (down, up, or held while the pointer moves) or the wheel, at (x, y) of the window.
-void mouse(Uint32 type, Sint32 x, Sint32 y, Uint8 clicks = 1) {
+::testing::AssertionResult mouse(Uint32 type, Sint32 x, Sint32 y, Uint8 clicks = 1) {
     SDL_Event event = sceneEvent(type);
     if (type == SDL_MOUSEMOTION) {
         event.motion.state = SDL_BUTTON_LMASK;
@@ -25,31 +25,31 @@ void mouse(Uint32 type, Sint32 x, Sint32 y, Uint8 clicks = 1) {
         event.button.x = x;
         event.button.y = y;
     }
-    inject(event);
+    return inject(event);
 }
 
 TEST(StudioMouse, ADragOrbitsAndRaisesTheWheelZoomsInStepsADoubleClickStartsOver) {
     Studio studio;
     dispatchWaiting();
-    mouse(SDL_MOUSEMOTION, 500, 300);
+    ASSERT_TRUE(mouse(SDL_MOUSEMOTION, 500, 300));
     EXPECT_EQ(studio.direction().z, 1) << "motion without a press does nothing";
 
-    mouse(SDL_MOUSEBUTTONDOWN, 500, 300);
-    mouse(SDL_MOUSEMOTION, 540, 300);
-    mouse(SDL_MOUSEMOTION, 600, 260);
-    mouse(SDL_MOUSEBUTTONUP, 600, 260);
-    mouse(SDL_MOUSEMOTION, 700, 100);
+    ASSERT_TRUE(mouse(SDL_MOUSEBUTTONDOWN, 500, 300));
+    ASSERT_TRUE(mouse(SDL_MOUSEMOTION, 540, 300));
+    ASSERT_TRUE(mouse(SDL_MOUSEMOTION, 600, 260));
+    ASSERT_TRUE(mouse(SDL_MOUSEBUTTONUP, 600, 260));
+    ASSERT_TRUE(mouse(SDL_MOUSEMOTION, 700, 100));
     // A drag to the right orbits to the right, as the right arrow does, and a drag up raises the camera.
     EXPECT_NEAR(studio.direction().x, std::sin(100 * PointerInput::RadiansPerCount), 1e-9);
     EXPECT_NEAR(studio.elevation(), 40 * PointerInput::RadiansPerCount * 4, 1e-9);
     EXPECT_FALSE(platform::pointerCaptured()) << "the viewer never captures the pointer";
 
-    mouse(SDL_MOUSEWHEEL, 0, -3);
+    ASSERT_TRUE(mouse(SDL_MOUSEWHEEL, 0, -3));
     EXPECT_EQ(studio.zoom(), 4) << "towards the user is farther";
-    mouse(SDL_MOUSEWHEEL, 0, 9);
+    ASSERT_TRUE(mouse(SDL_MOUSEWHEEL, 0, 9));
     EXPECT_EQ(studio.zoom(), 0);
 
-    mouse(SDL_MOUSEBUTTONDOWN, 10, 10, 2);
+    ASSERT_TRUE(mouse(SDL_MOUSEBUTTONDOWN, 10, 10, 2));
     EXPECT_EQ(studio.direction().z, 1);
     EXPECT_EQ(studio.zoom(), 1);
     EXPECT_EQ(studio.elevation(), 0);

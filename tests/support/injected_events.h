@@ -22,7 +22,11 @@ inline SDL_Event sceneEvent(Uint32 type) {
     return event;
 }
 
-inline void inject(SDL_Event event) {
-    ASSERT_EQ(SDL_PushEvent(&event), 1);
+// A failure for the calling test to stop on: ASSERT_TRUE(inject(event)).
+[[nodiscard]] inline ::testing::AssertionResult inject(SDL_Event event) {
+    if (SDL_PushEvent(&event) != 1) {
+        return ::testing::AssertionFailure() << "SDL refused the event: " << SDL_GetError();
+    }
     dispatchWaiting();
+    return ::testing::AssertionSuccess();
 }

@@ -2,16 +2,12 @@
 // most 40 WebGL draw calls however many faces it has. Over the server that scripts/test-web.sh starts.
 import { after, before, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { chromium } from 'playwright-core';
+import { launch, openPage } from './browser.mjs';
 
-const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
 let browser;
 
 before(async () => {
-  browser = await chromium.launch({
-    executablePath: process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium',
-    args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader', '--ignore-gpu-blocklist'],
-  });
+  browser = await launch();
 });
 after(() => browser?.close());
 
@@ -41,9 +37,7 @@ function countDrawsPerFrame() {
 
 for (const program of ['studio.html', 'firstperson.html']) {
   it(`${program} makes at most 40 draw calls a frame in each polygon mode`, async () => {
-    const page = await browser.newPage({ viewport: { width: 480, height: 300 } });
-    await page.addInitScript(countDrawsPerFrame);
-    await page.goto(new URL(program, site).href);
+    const page = await openPage(browser, program, countDrawsPerFrame);
     for (const mode of ['filled', 'back faces as lines', 'all lines']) {
       // A few frames for the mode to take.
       await page.evaluate(() => { window.drawsPerFrame = []; });

@@ -2,17 +2,12 @@
 // server that scripts/test-web.sh starts: STUDIO_WEB_URL names it.
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { chromium } from 'playwright-core';
+import { launch as launchChromium, openPage } from './browser.mjs';
 
-const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
 let browser;
 
 function launch(...flags) {
-  return chromium.launch({
-    executablePath: process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium',
-    args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader', '--ignore-gpu-blocklist',
-      '--autoplay-policy=user-gesture-required', ...flags],
-  });
+  return launchChromium('--autoplay-policy=user-gesture-required', ...flags);
 }
 
 before(async () => {
@@ -47,11 +42,8 @@ function instrument() {
   navigator.getGamepads = () => window.testPads;
 }
 
-async function open(path, from = browser, deviceScaleFactor = 1) {
-  const page = await from.newPage({ viewport: { width: 480, height: 300 }, deviceScaleFactor });
-  await page.addInitScript(instrument);
-  await page.goto(new URL(path, site).href);
-  return page;
+function open(path, from = browser, deviceScaleFactor = 1) {
+  return openPage(from, path, instrument, { deviceScaleFactor });
 }
 
 // Waits until the program has drawn a few frames past those it has drawn so far.

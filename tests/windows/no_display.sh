@@ -2,10 +2,8 @@
 # Without a display studio.exe cannot make its window: it writes the one line "can't create window" to
 # standard error (with a Windows line end) and ends with status 1.
 # Usage: no_display.sh path/to/studio.exe (Wine prefix set up)
-set -euo pipefail
+source "$(dirname "$0")/../support/check.sh"
 exe=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY timeout 60 wine "$exe" >"$work/stdout" 2>"$work/stderr" || status=$?

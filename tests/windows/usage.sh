@@ -2,15 +2,9 @@
 # A wrong argument gets the program's one usage line on standard error (with a Windows line end) and status 2,
 # with no window.
 # Usage: usage.sh path/to/studio.exe path/to/firstperson.exe (Wine prefix set up)
-set -euo pipefail
+source "$(dirname "$0")/../support/check.sh"
 studio=$1
 firstperson=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 # check EXPECTED_USAGE EXE ARGUMENT...
 check() {

@@ -77,8 +77,4 @@ wait_exit() {
 # screenshot WINDOW FILE
 screenshot() { timeout 20 import -window "$1" "$2" 2>/dev/null || fail "screenshot failed"; }
 
-# stat FILE KEY: one figure from the pixel statistics of a screenshot (analysed once, then looked up).
-stat() {
-  [ -f "$1.stats" ] || /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/pixel_stats.py" "$1" >"$1.stats"
-  sed -n "s/^$2=//p" "$1.stats"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/pixels.sh"

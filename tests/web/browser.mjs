@@ -1,0 +1,24 @@
+// Debian's Chromium (headless, software WebGL 2) and the programs' pages in it, over the local server that
+// scripts/test-web.sh or scripts/bench-web.sh starts (STUDIO_WEB_URL names it, STUDIO_CHROMIUM the browser).
+// Shared by the browser tests and the browser benchmark.
+import { chromium } from 'playwright-core';
+
+export const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
+
+// Chromium with software WebGL 2, and the flags given.
+export function launch(...flags) {
+  return chromium.launch({
+    executablePath: process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium',
+    args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader', '--ignore-gpu-blocklist',
+      ...flags],
+  });
+}
+
+// A new page of from (a browser or a browser context) at path on the site, instrument run before the page's
+// own script.
+export async function openPage(from, path, instrument, { deviceScaleFactor = 1 } = {}) {
+  const page = await from.newPage({ viewport: { width: 480, height: 300 }, deviceScaleFactor });
+  await page.addInitScript(instrument);
+  await page.goto(new URL(path, site).href);
+  return page;
+}
