@@ -30,7 +30,7 @@ std::uint32_t halfHeight = 0;
 std::unique_ptr<platform::Window> window;
 std::unique_ptr<platform::DeviceContext> deviceContext;
 std::unique_ptr<platform::GlContext> glContext;
-int polygonMode = 0;
+Graphics::PolygonMode currentPolygonMode = Graphics::PolygonMode::Filled;
 // The status text drawn over every frame, and the cross at the centre of a view that aims.
 std::unique_ptr<Text> overlayText;
 std::unique_ptr<Text> crosshairText;
@@ -99,7 +99,6 @@ Graphics::Graphics(std::string_view title, double size, const Color& background)
     // The window procedure reaches the scene through current while the window is being made.
     current = this;
     width = height = halfWidth = halfHeight = 0;
-    polygonMode = 0;
     try {
         std::string className(title);
         if (!platform::registerClass(className, windowProcedure)) {
@@ -126,11 +125,7 @@ Graphics::Graphics(std::string_view title, double size, const Color& background)
         glEnable(GL_DEPTH_TEST);
         glClearColor(static_cast<GLfloat>(background.r), static_cast<GLfloat>(background.g),
                      static_cast<GLfloat>(background.b), 0);
-        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        cyclePolygonMode();
+        setPolygonMode(PolygonMode::Filled);
         // Without its shaders the overlay shows no status text; the scene goes on.
         textInit();
         overlayText = createText();
@@ -265,17 +260,31 @@ void Graphics::centreCursor() {
     }
 }
 
-void Graphics::cyclePolygonMode() {
-    glPolygonMode(polygonMode == 1 ? GL_BACK : GL_FRONT_AND_BACK, polygonMode == 0 ? GL_FILL : GL_LINE);
+Graphics::PolygonMode Graphics::polygonMode() const {
+    return currentPolygonMode;
+}
+
+void Graphics::setPolygonMode(PolygonMode mode) {
+    currentPolygonMode = mode;
+    glPolygonMode(GL_FRONT, mode == PolygonMode::AllLines ? GL_LINE : GL_FILL);
+    glPolygonMode(GL_BACK, mode == PolygonMode::Filled ? GL_FILL : GL_LINE);
     // Filled, the back faces of a closed solid are hidden behind its front faces, and filling them is most
     // of a frame's cost on a software renderer; as lines they show.
-    if (polygonMode == 0) {
+    if (mode == PolygonMode::Filled) {
         glEnable(GL_CULL_FACE);
     } else {
         glDisable(GL_CULL_FACE);
     }
-    if (++polygonMode > 2) {
-        polygonMode = 0;
+}
+
+void Graphics::cyclePolygonMode() {
+    switch (currentPolygonMode) {
+        case PolygonMode::Filled:
+            return setPolygonMode(PolygonMode::BackFacesAsLines);
+        case PolygonMode::BackFacesAsLines:
+            return setPolygonMode(PolygonMode::AllLines);
+        case PolygonMode::AllLines:
+            return setPolygonMode(PolygonMode::Filled);
     }
 }
 

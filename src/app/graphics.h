@@ -51,8 +51,12 @@ class Graphics : public Input {
     // Keeps the mouse cursor at the client area's centre, except while a mouse button is held (the user
     // drags the window); hides it when that point cannot be found.
     void centreCursor();
-    // Back faces as lines, then everything as lines, then everything filled again. While everything is
-    // filled, the back faces of objects that allow it are culled (MeshObject::cullsBackFaces).
+    enum class PolygonMode { Filled, BackFacesAsLines, AllLines };
+    PolygonMode polygonMode() const;
+    // Sets the mode and applies it to GL. While everything is filled, the back faces of objects that allow
+    // it are culled (MeshObject::cullsBackFaces).
+    void setPolygonMode(PolygonMode mode);
+    // Filled, then back faces as lines, then everything as lines, then filled again.
     void cyclePolygonMode();
     // Asks the window to close and returns once it has been handled.
     void close();

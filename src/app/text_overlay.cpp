@@ -2,193 +2,84 @@
 
 #include <GL/glew.h>
 
-#include <algorithm>
 #include <array>
-#include <cstddef>
-#include <iostream>
 #include <new>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "app/font_image.h"
+#include "platform/gl/matrix4.h"
+#include "platform/gl/shader_program.h"
+#include "platform/gl_context.h"
 
 namespace {
 
+// The version line goes in front where the context is known (platform/gl/shader_program.h).
 constexpr const char* vertexShaderSource =
-    "#version 330 core\n"
-    "\n"
     "in vec2 position;\n"
     "in vec2 texCoord;\n"
-    "\n"
     "uniform mat4 mvp;\n"
-    "\n"
     "out vec2 fTexCoord;\n"
-    "\n"
     "void main()\n"
     "{\n"
     "\tfTexCoord = texCoord;\n"
-    "\t\n"
     "\tgl_Position = mvp * vec4(position, 0.0, 1.0);\n"
     "}\n";
 
 constexpr const char* fragmentShaderSource =
-    "#version 330 core\n"
-    "\n"
     "out vec4 fragColor;\n"
-    "\n"
     "uniform sampler2D diffuse;\n"
-    "\n"
-    "uniform vec4 color = vec4(1.0, 1.0, 1.0, 1.0);\n"
-    "\n"
+    "uniform vec4 color;\n"
     "in vec2 fTexCoord;\n"
-    "\n"
     "void main()\n"
     "{\n"
     "\tfragColor = texture(diffuse, fTexCoord) * color;\n"
     "}\n";
 
+// What beginText changes and endText gives back.
+struct SceneState {
+    bool depthTest = false;
+    bool cullFace = false;
+    bool blend = false;
+};
+
 struct OverlayState {
     bool initialised = false;
-    GLuint program = 0;
+    platform::gl::ShaderProgram program;
     GLint mvp = -1;
     GLint color = -1;
-    GLint diffuse = -1;
     GLuint fontTexture = 0;
     std::array<float, 16> projection{};
     GlyphTable glyphs{};
+    bool drawing = false;
+    SceneState scene;
 };
 
 OverlayState overlay;
 
-// Column-major 4x4 product a * b.
-std::array<float, 16> multiply(const std::array<float, 16>& a, const std::array<float, 16>& b) {
-    std::array<float, 16> product{};
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 4; ++row) {
-            float sum = 0;
-            for (int k = 0; k < 4; ++k) {
-                sum += a[k * 4 + row] * b[column * 4 + k];
-            }
-            product[column * 4 + row] = sum;
-        }
+void setCapability(GLenum capability, bool on) {
+    if (on) {
+        glEnable(capability);
+    } else {
+        glDisable(capability);
     }
-    return product;
-}
-
-// Text goes over the scene whatever the depth buffer holds, and the transparent texels of a glyph's cell
-// let the scene show through; it is never culled. The caller's depth, culling, blend and bound vertex array
-// come back afterwards.
-class OverlayDrawState {
-  public:
-    OverlayDrawState() {
-        depthTest_ = glIsEnabled(GL_DEPTH_TEST);
-        blend_ = glIsEnabled(GL_BLEND);
-        cullFace_ = glIsEnabled(GL_CULL_FACE);
-        glGetIntegerv(GL_BLEND_SRC_RGB, &sourceRgb_);
-        glGetIntegerv(GL_BLEND_DST_RGB, &destinationRgb_);
-        glGetIntegerv(GL_BLEND_SRC_ALPHA, &sourceAlpha_);
-        glGetIntegerv(GL_BLEND_DST_ALPHA, &destinationAlpha_);
-        glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &vertexArray_);
-        glDisable(GL_DEPTH_TEST);
-        glDisable(GL_CULL_FACE);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    }
-    ~OverlayDrawState() {
-        glBindVertexArray(static_cast<GLuint>(vertexArray_));
-        glBlendFuncSeparate(static_cast<GLenum>(sourceRgb_), static_cast<GLenum>(destinationRgb_),
-                            static_cast<GLenum>(sourceAlpha_), static_cast<GLenum>(destinationAlpha_));
-        if (!blend_) {
-            glDisable(GL_BLEND);
-        }
-        if (depthTest_) {
-            glEnable(GL_DEPTH_TEST);
-        }
-        if (cullFace_) {
-            glEnable(GL_CULL_FACE);
-        }
-    }
-    OverlayDrawState(const OverlayDrawState&) = delete;
-    OverlayDrawState& operator=(const OverlayDrawState&) = delete;
-
-  private:
-    GLboolean depthTest_ = GL_FALSE;
-    GLboolean blend_ = GL_FALSE;
-    GLboolean cullFace_ = GL_FALSE;
-    GLint sourceRgb_ = GL_ONE;
-    GLint destinationRgb_ = GL_ZERO;
-    GLint sourceAlpha_ = GL_ONE;
-    GLint destinationAlpha_ = GL_ZERO;
-    GLint vertexArray_ = 0;
-};
-
-// A shader or program that does not build leaves the scene without text; its info log says why.
-void reportBuildLog(std::string_view failure, GLuint name, PFNGLGETSHADERIVPROC getLength,
-                    PFNGLGETSHADERINFOLOGPROC getLog) {
-    GLint length = 0;
-    getLength(name, GL_INFO_LOG_LENGTH, &length);
-    std::string log(static_cast<std::size_t>(std::max(length, 1)), '\0');
-    getLog(name, static_cast<GLsizei>(log.size()), nullptr, log.data());
-    log.resize(log.find_last_not_of(std::string_view("\n\0", 2)) + 1);
-    std::cerr << "text overlay: " << failure << ": " << log << '\n';
-}
-
-GLuint compileShader(GLenum kind, const char* source) {
-    GLuint shader = glCreateShader(kind);
-    if (shader == 0) {
-        return 0;
-    }
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint compiled = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    if (compiled != GL_TRUE) {
-        reportBuildLog(kind == GL_VERTEX_SHADER ? "the vertex shader does not compile"
-                                                : "the fragment shader does not compile",
-                       shader, glGetShaderiv, glGetShaderInfoLog);
-        glDeleteShader(shader);
-        return 0;
-    }
-    return shader;
 }
 
 bool buildProgram() {
-    GLuint vertexShader = compileShader(GL_VERTEX_SHADER, vertexShaderSource);
-    if (vertexShader == 0) {
+    overlay.program = platform::gl::ShaderProgram(
+        "text overlay", {platform::gl::ShaderVersion, vertexShaderSource, fragmentShaderSource},
+        {"position", "texCoord"});
+    const GLuint program = overlay.program.name();
+    if (program == 0) {
         textTerminate();
         return false;
     }
-    GLuint fragmentShader = compileShader(GL_FRAGMENT_SHADER, fragmentShaderSource);
-    if (fragmentShader == 0) {
-        glDeleteShader(vertexShader);
-        textTerminate();
-        return false;
-    }
-    overlay.program = glCreateProgram();
-    glAttachShader(overlay.program, vertexShader);
-    glAttachShader(overlay.program, fragmentShader);
-    glBindAttribLocation(overlay.program, 0, "position");
-    glBindAttribLocation(overlay.program, 1, "texCoord");
-    glBindFragDataLocation(overlay.program, 0, "fragColor");
-    glLinkProgram(overlay.program);
-    glDetachShader(overlay.program, vertexShader);
-    glDetachShader(overlay.program, fragmentShader);
-    glDeleteShader(vertexShader);
-    glDeleteShader(fragmentShader);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(overlay.program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        reportBuildLog("the shader program does not link", overlay.program, glGetProgramiv,
-                       glGetProgramInfoLog);
-        textTerminate();
-        return false;
-    }
-    glUseProgram(overlay.program);
-    overlay.mvp = glGetUniformLocation(overlay.program, "mvp");
-    overlay.color = glGetUniformLocation(overlay.program, "color");
-    overlay.diffuse = glGetUniformLocation(overlay.program, "diffuse");
-    glUniform1i(overlay.diffuse, 0);
+    glUseProgram(program);
+    overlay.mvp = glGetUniformLocation(program, "mvp");
+    overlay.color = glGetUniformLocation(program, "color");
+    glUniform1i(glGetUniformLocation(program, "diffuse"), 0);
+    glUniform4f(overlay.color, 1, 1, 1, 1);
     glUseProgram(0);
     return true;
 }
@@ -263,10 +154,7 @@ bool textInit() {
 }
 
 void textTerminate() {
-    if (overlay.program != 0) {
-        glDeleteProgram(overlay.program);
-        overlay.program = 0;
-    }
+    overlay.program = {};
     if (overlay.fontTexture != 0) {
         glDeleteTextures(1, &overlay.fontTexture);
         overlay.fontTexture = 0;
@@ -275,7 +163,8 @@ void textTerminate() {
 }
 
 std::unique_ptr<Text> createText() {
-    if (glGenVertexArrays == nullptr || glGenBuffers == nullptr) {
+    // Without the program the context may lack vertex arrays too.
+    if (overlay.program.name() == 0) {
         return nullptr;
     }
     auto text = std::make_unique<Text>();
@@ -334,24 +223,44 @@ void textViewport(std::uint32_t width, std::uint32_t height) {
     overlay.projection[15] = 1.0f;
 }
 
-// Without a program (no GL 3.3, or shaders that did not build) the overlay leaves GL alone.
+// Without a program (no GL 3.3, or shaders that did not build) the overlay leaves GL alone. Text goes over
+// the scene whatever the depth buffer holds, and the transparent texels of a glyph's cell let the scene show
+// through; it is never culled. No state is read back but whether a capability is on: in a browser each
+// query waits for the GPU process, which costs more than the drawing.
 void beginText() {
-    if (overlay.program == 0) {
+    if (overlay.program.name() == 0) {
         return;
     }
-    glUseProgram(overlay.program);
+    platform::drawRecordedGl();
+    overlay.drawing = true;
+    overlay.scene = {glIsEnabled(GL_DEPTH_TEST) == GL_TRUE, glIsEnabled(GL_CULL_FACE) == GL_TRUE,
+                     glIsEnabled(GL_BLEND) == GL_TRUE};
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glUseProgram(overlay.program.name());
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, overlay.fontTexture);
 }
 
+// The scene's capabilities come back; the blend function is GL's first, which the scene draws with, and no
+// program or vertex array is left bound.
 void endText() {
-    if (overlay.program != 0) {
-        glUseProgram(0);
+    if (!overlay.drawing) {
+        return;
     }
+    overlay.drawing = false;
+    glBindVertexArray(0);
+    glUseProgram(0);
+    glBlendFunc(GL_ONE, GL_ZERO);
+    setCapability(GL_BLEND, overlay.scene.blend);
+    setCapability(GL_CULL_FACE, overlay.scene.cullFace);
+    setCapability(GL_DEPTH_TEST, overlay.scene.depthTest);
 }
 
 void setTextColor(float r, float g, float b, float a) {
-    if (overlay.program != 0) {
+    if (overlay.drawing) {
         glUniform4f(overlay.color, r, g, b, a);
     }
 }
@@ -371,9 +280,9 @@ float textHeight(const Text* text, float scale) {
 }
 
 void drawText(Text* text, float x, float y, float scale) {
-    // Without the program (the shaders did not build, or the overlay was terminated) the vertices would go
-    // through the fixed-function pipeline as stray quads.
-    if (text == nullptr || overlay.program == 0) {
+    // Outside beginText and endText, or without the program, the vertices would go through the
+    // fixed-function pipeline as stray quads.
+    if (text == nullptr || !overlay.drawing) {
         return;
     }
     if (text->dirty) {
@@ -389,9 +298,8 @@ void drawText(Text* text, float x, float y, float scale) {
     model[12] = x;
     model[13] = y;
     model[15] = 1.0f;
-    std::array<float, 16> mvp = multiply(overlay.projection, model);
+    const std::array<float, 16> mvp = platform::gl::product(overlay.projection, model.data());
     glUniformMatrix4fv(overlay.mvp, 1, GL_FALSE, mvp.data());
-    OverlayDrawState state;
     glBindVertexArray(text->vertexArray);
     glDrawArrays(GL_TRIANGLES, 0, text->vertexCount);
 }

@@ -32,7 +32,7 @@ struct Text {
 bool textInit();
 void textTerminate();
 
-// Null when the vertex array or buffer cannot be made.
+// Null without the program (textInit failed) or when the vertex array or buffer cannot be made.
 std::unique_ptr<Text> createText();
 void deleteText(std::unique_ptr<Text> text);
 
@@ -40,6 +40,8 @@ void deleteText(std::unique_ptr<Text> text);
 bool setText(Text* text, const char* string);
 
 void textViewport(std::uint32_t width, std::uint32_t height);
+// Texts are drawn between beginText and endText, once a frame: beginText draws what the scene has recorded
+// (platform::drawRecordedGl) and sets the overlay's GL state, endText gives the scene's back.
 void beginText();
 void endText();
 void setTextColor(float r, float g, float b, float a);

@@ -55,4 +55,9 @@ class GlContext {
 // True when OpenGL reaches the window system through GLX, false for EGL-only video drivers.
 bool glUsesGlx();
 
+// Draws what the current context has recorded of GL 1.1 drawing, for a caller about to draw with shaders and
+// state of its own. Only the web's context records (its GL 1.1 is the batched layer, platform/batched_gl);
+// elsewhere GL 1.1 draws at once.
+void drawRecordedGl();
+
 }  // namespace platform

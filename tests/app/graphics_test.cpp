@@ -125,9 +125,6 @@ TEST(Graphics, FieldsAtConstruction) {
 TEST(Graphics, StateAfterConstruction) {
     RecordingScene scene;
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    GLint alignment = 0;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-    EXPECT_EQ(alignment, 1);
     EXPECT_EQ(polygonMode(), (std::array<GLint, 2>{GL_FILL, GL_FILL}));
     GLint depthBits = 0;
     glGetIntegerv(GL_DEPTH_BITS, &depthBits);

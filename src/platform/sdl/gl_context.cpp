@@ -72,4 +72,6 @@ bool glUsesGlx() {
     return driver != nullptr && std::strcmp(driver, "x11") == 0;
 }
 
+void drawRecordedGl() {}
+
 }  // namespace platform

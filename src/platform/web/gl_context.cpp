@@ -1,6 +1,6 @@
 #include "platform/gl_context.h"
 
-#include "platform/web/batched_gl.h"
+#include "platform/batched_gl/batched_gl.h"
 #include "platform/web/native.h"
 
 #include <emscripten/html5.h>
@@ -89,6 +89,12 @@ void GlContext::makeNoneCurrent() {
 
 bool glUsesGlx() {
     return false;
+}
+
+void drawRecordedGl() {
+    if (BatchedGl* active = BatchedGl::active()) {
+        active->submit();
+    }
 }
 
 }  // namespace platform

@@ -76,4 +76,6 @@ bool glUsesGlx() {
     return false;
 }
 
+void drawRecordedGl() {}
+
 }  // namespace platform

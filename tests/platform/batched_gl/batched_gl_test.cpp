@@ -1,6 +1,6 @@
 #include <GL/glew.h>
 
-#include "platform/web/batched_gl.h"
+#include "platform/batched_gl/batched_gl.h"
 
 #include <gtest/gtest.h>
 
@@ -28,13 +28,11 @@ constexpr int Width = 200;
 constexpr int Height = 150;
 
 // Says the scene's GL state again (depth test, polygon mode and culling, projection) to whichever GL the
-// entry points reach now; three cycles come back to the scene's own polygon mode.
+// entry points reach now.
 void restate(Logic& scene) {
     glEnable(GL_DEPTH_TEST);
     scene.resize(Width, Height);
-    for (int i = 0; i < 3; ++i) {
-        scene.cyclePolygonMode();
-    }
+    scene.setPolygonMode(scene.polygonMode());
 }
 
 std::vector<GLubyte> picture(Logic& scene) {

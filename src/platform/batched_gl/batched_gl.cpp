@@ -4,9 +4,10 @@
 #include <GL/glew.h>
 #endif
 
-#include "platform/web/batched_gl.h"
+#include "platform/batched_gl/batched_gl.h"
 
-#include "platform/web/native_gl.h"
+#include "platform/batched_gl/native_gl.h"
+#include "platform/gl/matrix4.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,12 +29,6 @@
 namespace platform {
 
 namespace {
-
-#ifdef __EMSCRIPTEN__
-constexpr const char* ShaderVersion = "#version 300 es\nprecision highp float;\n";
-#else
-constexpr const char* ShaderVersion = "#version 330 core\n";
-#endif
 
 constexpr const char* VertexShader = R"(
 in vec4 position;
@@ -90,43 +85,6 @@ using Matrix = std::array<double, 16>;
 
 constexpr Matrix Identity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
-// a * b, column-major.
-Matrix product(const Matrix& a, const double* b) {
-    Matrix result{};
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 4; ++row) {
-            double sum = 0;
-            for (int k = 0; k < 4; ++k) {
-                sum += a[k * 4 + row] * b[column * 4 + k];
-            }
-            result[column * 4 + row] = sum;
-        }
-    }
-    return result;
-}
-
-GLuint compile(GLenum kind, const char* body) {
-    GLuint shader = glCreateShader(kind);
-    const char* sources[] = {ShaderVersion, body};
-#ifdef __EMSCRIPTEN__
-    if (webGl1()) {
-        sources[0] = kind == GL_VERTEX_SHADER ? VertexShaderWebGl1 : FragmentShaderWebGl1;
-        sources[1] = "";
-    }
-#endif
-    glShaderSource(shader, 2, sources, nullptr);
-    glCompileShader(shader);
-    GLint compiled = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    if (compiled != GL_TRUE) {
-        char log[512] = {};
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        glDeleteShader(shader);
-        throw std::runtime_error(std::string("batched GL shader: ") + log);
-    }
-    return shader;
-}
-
 }  // namespace
 
 BatchedGl::BatchedGl()
@@ -146,10 +104,9 @@ BatchedGl::~BatchedGl() {
     if (activeLayer == this) {
         activeLayer = nullptr;
     }
-    if (program_ != 0) {
+    if (program_.name() != 0) {
         glDeleteBuffers(1, &buffer_);
         glDeleteVertexArrays(1, &vertexArray_);
-        glDeleteProgram(program_);
     }
 }
 
@@ -182,7 +139,7 @@ void BatchedGl::vertex(double x, double y, double z) {
     }
     if (clipFromObjectStale_) {
         clipFromObject_ =
-            product(projection_.matrices[projection_.top], modelView_.matrices[modelView_.top].data());
+            gl::product(projection_.matrices[projection_.top], modelView_.matrices[modelView_.top].data());
         clipFromObjectStale_ = false;
     }
     const Matrix& m = clipFromObject_;
@@ -288,7 +245,7 @@ void BatchedGl::popMatrix() {
 }
 
 void BatchedGl::multMatrix(const double* matrix) {
-    current() = product(current(), matrix);
+    current() = gl::product(current(), matrix);
     clipFromObjectStale_ = true;
 }
 
@@ -436,31 +393,16 @@ void BatchedGl::flush() {
 }
 
 void BatchedGl::prepare() {
-    const GLuint vertexShader = compile(GL_VERTEX_SHADER, VertexShader);
-    GLuint fragmentShader = 0;
-    try {
-        fragmentShader = compile(GL_FRAGMENT_SHADER, FragmentShader);
-    } catch (...) {
-        glDeleteShader(vertexShader);
-        throw;
+    gl::ShaderSources sources{gl::ShaderVersion, VertexShader, FragmentShader};
+#ifdef __EMSCRIPTEN__
+    if (webGl1()) {
+        sources = {"", VertexShaderWebGl1, FragmentShaderWebGl1};
     }
-    const GLuint program = glCreateProgram();
-    glAttachShader(program, vertexShader);
-    glAttachShader(program, fragmentShader);
-    glBindAttribLocation(program, 0, "position");
-    glBindAttribLocation(program, 1, "color");
-    glLinkProgram(program);
-    glDetachShader(program, vertexShader);
-    glDetachShader(program, fragmentShader);
-    glDeleteShader(vertexShader);
-    glDeleteShader(fragmentShader);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        glDeleteProgram(program);
-        throw std::runtime_error("batched GL program does not link");
+#endif
+    program_ = gl::ShaderProgram("batched GL", sources, {"position", "color"});
+    if (program_.name() == 0) {
+        throw std::runtime_error("batched GL: the shader program does not build");
     }
-    program_ = program;
     glGenVertexArrays(1, &vertexArray_);
     glGenBuffers(1, &buffer_);
     glBindVertexArray(vertexArray_);
@@ -477,13 +419,13 @@ void BatchedGl::submit() {
     if (total == 0) {
         return;
     }
-    if (program_ == 0) {
+    if (program_.name() == 0) {
         prepare();
     } else {
         glBindVertexArray(vertexArray_);
         glBindBuffer(GL_ARRAY_BUFFER, buffer_);
     }
-    glUseProgram(program_);
+    glUseProgram(program_.name());
     nativeGl::disable(GL_CULL_FACE);
     // A fresh store each time, so the GPU never waits for the draws of the one before.
     bufferBytes_ = std::max(bufferBytes_, total * sizeof(Vertex));

@@ -1,4 +1,4 @@
-#include "platform/web/native_gl.h"
+#include "platform/batched_gl/native_gl.h"
 
 #ifdef __EMSCRIPTEN__
 

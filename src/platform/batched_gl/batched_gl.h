@@ -5,16 +5,27 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/gl/shader_program.h"
+
 namespace platform {
 
 // GL 1.1's immediate mode, matrix stack and polygon modes, drawn with GL 3.3 core or OpenGL ES 3.0 (WebGL 2),
 // which have none of them. Vertices are transformed by the current matrices as they are recorded, faces
 // are culled and turned into lines or points on the processor, and the frame goes to the GPU in at most
-// three draws (triangles, lines, points) each time it must: before a clear, a change of the depth test or
-// the viewport, glFlush, and any other GL user's drawing (a change of a capability this layer does not
-// keep). After drawing it leaves no program, vertex array or array buffer bound.
+// three draws (triangles, lines, points) each time it must: before a clear, a change of the depth test, of
+// the viewport or of a capability this layer does not keep, glFlush, and submit(), which a caller about to
+// draw with GL itself calls first. After drawing it leaves no program, vertex array or array buffer bound.
 //
-// The C entry points (glBegin, glVertex3d, ... in batched_gl_entry_points.cpp) reach the active layer.
+// Of GL 1.1 and GLU it implements what the scenes draw with: glBegin/glEnd of GL_POINTS, GL_LINES and
+// GL_TRIANGLES with glColor3d and glVertex3d; glMatrixMode, glLoadIdentity, glPushMatrix, glPopMatrix and
+// glMultMatrixd on the model-view and projection stacks (32 deep); gluPerspective and gluLookAt;
+// glPolygonMode, glCullFace, glFrontFace, and glPushAttrib/glPopAttrib of that polygon state; glEnable,
+// glDisable, glIsEnabled, glViewport, glClearColor, glClear and glFlush, which also reach the GL beneath.
+// It does not implement the other primitives (their vertices are dropped), other forms of glColor and
+// glVertex, normals, lighting, texturing, fog, display lists, vertex arrays, the texture matrix, line
+// widths and point sizes (always 1), nor queries of its matrices.
+//
+// The C entry points (glBegin, glVertex3d, ... in entry_points.cpp) reach the active layer.
 // Enum arguments are GL's own values.
 class BatchedGl {
   public:
@@ -130,7 +141,7 @@ class BatchedGl {
     std::vector<Vertex> lines_;
     std::vector<Vertex> points_;
 
-    unsigned int program_ = 0;
+    gl::ShaderProgram program_;
     unsigned int vertexArray_ = 0;
     unsigned int buffer_ = 0;
     std::size_t bufferBytes_ = 0;
