@@ -1,5 +1,5 @@
 # The web build (emcmake cmake): Emscripten's own WebGL and html5.h, no SDL. GLEW is the web backend's
-# stand-in (src/platform/web/include); GL 1.1 and GLU come with the web backend too.
+# stand-in (src/platform/web/include); GL 1.1 and GLU are the batched layer's (src/platform/batched_gl).
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
 

@@ -7,9 +7,9 @@
 
 #include "app/text_layout.h"
 
-// Status text drawn over the scene with GL: a GLSL 330 program, one texture of the built-in font
-// (app/font_image.h), and a vertex array with a buffer per text. Text is laid out in font pixels
-// (app/text_layout.h) and placed in window pixels by the projection that textViewport sets.
+// Status text drawn over the scene with GL: a shader program (GLSL 3.30, ES 3.00 on the web), one texture of
+// the built-in font (app/font_image.h), and a vertex array with a buffer per text. Text is laid out in font
+// pixels (app/text_layout.h) and placed in window pixels by the projection that textViewport sets.
 
 // One text with its GL vertex array and buffer. The names are deleted with the record, so the context that
 // createText ran in must still be current then.
