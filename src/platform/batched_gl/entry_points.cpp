@@ -11,20 +11,11 @@ using platform::BatchedGl;
 
 namespace {
 
-// The function the libraries beneath define under name, past this program's own; none on the web.
+// The function the libraries beneath define under name, past this program's own; none on the web. Each
+// entry point looks it up once, when it is first called without a layer.
 template <typename Function>
 Function* beneath(const char* name) {
     return reinterpret_cast<Function*>(platform::nativeGl::next(name));
-}
-
-// Calls the active layer's member, or else the function beneath, if there is one.
-template <typename Function, typename Member, typename... Args>
-void forward(Function* below, Member member, Args... args) {
-    if (BatchedGl* layer = BatchedGl::active()) {
-        (layer->*member)(args...);
-    } else if (below != nullptr) {
-        below(args...);
-    }
 }
 
 }  // namespace
@@ -32,93 +23,153 @@ void forward(Function* below, Member member, Args... args) {
 extern "C" {
 
 void glBegin(GLenum mode) {
-    static auto* const below = beneath<decltype(glBegin)>("glBegin");
-    forward(below, &BatchedGl::begin, mode);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->begin(mode);
+    } else if (static auto* const below = beneath<decltype(glBegin)>("glBegin"); below != nullptr) {
+        below(mode);
+    }
 }
 
 void glEnd() {
-    static auto* const below = beneath<decltype(glEnd)>("glEnd");
-    forward(below, &BatchedGl::end);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->end();
+    } else if (static auto* const below = beneath<decltype(glEnd)>("glEnd"); below != nullptr) {
+        below();
+    }
 }
 
 void glColor3d(GLdouble red, GLdouble green, GLdouble blue) {
-    static auto* const below = beneath<decltype(glColor3d)>("glColor3d");
-    forward(below, &BatchedGl::color, red, green, blue);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->color(red, green, blue);
+    } else if (static auto* const below = beneath<decltype(glColor3d)>("glColor3d"); below != nullptr) {
+        below(red, green, blue);
+    }
 }
 
 void glVertex3d(GLdouble x, GLdouble y, GLdouble z) {
-    static auto* const below = beneath<decltype(glVertex3d)>("glVertex3d");
-    forward(below, &BatchedGl::vertex, x, y, z);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->vertex(x, y, z);
+    } else if (static auto* const below = beneath<decltype(glVertex3d)>("glVertex3d"); below != nullptr) {
+        below(x, y, z);
+    }
 }
 
 void glMatrixMode(GLenum mode) {
-    static auto* const below = beneath<decltype(glMatrixMode)>("glMatrixMode");
-    forward(below, &BatchedGl::matrixMode, mode);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->matrixMode(mode);
+    } else if (static auto* const below = beneath<decltype(glMatrixMode)>("glMatrixMode"); below != nullptr) {
+        below(mode);
+    }
 }
 
 void glLoadIdentity() {
-    static auto* const below = beneath<decltype(glLoadIdentity)>("glLoadIdentity");
-    forward(below, &BatchedGl::loadIdentity);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->loadIdentity();
+    } else if (static auto* const below = beneath<decltype(glLoadIdentity)>("glLoadIdentity");
+               below != nullptr) {
+        below();
+    }
 }
 
 void glPushMatrix() {
-    static auto* const below = beneath<decltype(glPushMatrix)>("glPushMatrix");
-    forward(below, &BatchedGl::pushMatrix);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->pushMatrix();
+    } else if (static auto* const below = beneath<decltype(glPushMatrix)>("glPushMatrix"); below != nullptr) {
+        below();
+    }
 }
 
 void glPopMatrix() {
-    static auto* const below = beneath<decltype(glPopMatrix)>("glPopMatrix");
-    forward(below, &BatchedGl::popMatrix);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->popMatrix();
+    } else if (static auto* const below = beneath<decltype(glPopMatrix)>("glPopMatrix"); below != nullptr) {
+        below();
+    }
 }
 
 void glMultMatrixd(const GLdouble* matrix) {
-    static auto* const below = beneath<decltype(glMultMatrixd)>("glMultMatrixd");
-    forward(below, &BatchedGl::multMatrix, matrix);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->multMatrix(matrix);
+    } else if (static auto* const below = beneath<decltype(glMultMatrixd)>("glMultMatrixd");
+               below != nullptr) {
+        below(matrix);
+    }
 }
 
 void gluPerspective(GLdouble fieldOfView, GLdouble aspect, GLdouble nearPlane, GLdouble farPlane) {
-    static auto* const below = beneath<decltype(gluPerspective)>("gluPerspective");
-    forward(below, &BatchedGl::perspective, fieldOfView, aspect, nearPlane, farPlane);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->perspective(fieldOfView, aspect, nearPlane, farPlane);
+    } else if (static auto* const below = beneath<decltype(gluPerspective)>("gluPerspective");
+               below != nullptr) {
+        below(fieldOfView, aspect, nearPlane, farPlane);
+    }
 }
 
 void gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centreX, GLdouble centreY,
                GLdouble centreZ, GLdouble upX, GLdouble upY, GLdouble upZ) {
-    static auto* const below = beneath<decltype(gluLookAt)>("gluLookAt");
-    forward(below, &BatchedGl::lookAt, eyeX, eyeY, eyeZ, centreX, centreY, centreZ, upX, upY, upZ);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->lookAt(eyeX, eyeY, eyeZ, centreX, centreY, centreZ, upX, upY, upZ);
+    } else if (static auto* const below = beneath<decltype(gluLookAt)>("gluLookAt"); below != nullptr) {
+        below(eyeX, eyeY, eyeZ, centreX, centreY, centreZ, upX, upY, upZ);
+    }
 }
 
 void glPushAttrib(GLbitfield mask) {
-    static auto* const below = beneath<decltype(glPushAttrib)>("glPushAttrib");
-    forward(below, &BatchedGl::pushAttrib, mask);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->pushAttrib(mask);
+    } else if (static auto* const below = beneath<decltype(glPushAttrib)>("glPushAttrib"); below != nullptr) {
+        below(mask);
+    }
 }
 
 void glPopAttrib() {
-    static auto* const below = beneath<decltype(glPopAttrib)>("glPopAttrib");
-    forward(below, &BatchedGl::popAttrib);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->popAttrib();
+    } else if (static auto* const below = beneath<decltype(glPopAttrib)>("glPopAttrib"); below != nullptr) {
+        below();
+    }
 }
 
 void glPolygonMode(GLenum face, GLenum mode) {
-    static auto* const below = beneath<decltype(glPolygonMode)>("glPolygonMode");
-    forward(below, &BatchedGl::polygonMode, face, mode);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->polygonMode(face, mode);
+    } else if (static auto* const below = beneath<decltype(glPolygonMode)>("glPolygonMode");
+               below != nullptr) {
+        below(face, mode);
+    }
 }
 
 void glCullFace(GLenum face) {
-    static auto* const below = beneath<decltype(glCullFace)>("glCullFace");
-    forward(below, &BatchedGl::cullFace, face);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->cullFace(face);
+    } else if (static auto* const below = beneath<decltype(glCullFace)>("glCullFace"); below != nullptr) {
+        below(face);
+    }
 }
 
 void glFrontFace(GLenum winding) {
-    static auto* const below = beneath<decltype(glFrontFace)>("glFrontFace");
-    forward(below, &BatchedGl::frontFace, winding);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->frontFace(winding);
+    } else if (static auto* const below = beneath<decltype(glFrontFace)>("glFrontFace"); below != nullptr) {
+        below(winding);
+    }
 }
 
 // These have WebGL counterparts: without a layer they reach the GL beneath on the web too.
 void glEnable(GLenum capability) {
-    forward(&platform::nativeGl::enable, &BatchedGl::enable, capability);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->enable(capability);
+    } else {
+        platform::nativeGl::enable(capability);
+    }
 }
 
 void glDisable(GLenum capability) {
-    forward(&platform::nativeGl::disable, &BatchedGl::disable, capability);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->disable(capability);
+    } else {
+        platform::nativeGl::disable(capability);
+    }
 }
 
 GLboolean glIsEnabled(GLenum capability) {
@@ -128,19 +179,35 @@ GLboolean glIsEnabled(GLenum capability) {
 }
 
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
-    forward(&platform::nativeGl::viewport, &BatchedGl::viewport, x, y, width, height);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->viewport(x, y, width, height);
+    } else {
+        platform::nativeGl::viewport(x, y, width, height);
+    }
 }
 
 void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha) {
-    forward(&platform::nativeGl::clearColor, &BatchedGl::clearColor, red, green, blue, alpha);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->clearColor(red, green, blue, alpha);
+    } else {
+        platform::nativeGl::clearColor(red, green, blue, alpha);
+    }
 }
 
 void glClear(GLbitfield mask) {
-    forward(&platform::nativeGl::clear, &BatchedGl::clear, mask);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->clear(mask);
+    } else {
+        platform::nativeGl::clear(mask);
+    }
 }
 
 void glFlush() {
-    forward(&platform::nativeGl::flush, &BatchedGl::flush);
+    if (BatchedGl* layer = BatchedGl::active()) {
+        layer->flush();
+    } else {
+        platform::nativeGl::flush();
+    }
 }
 
 }  // extern "C"
