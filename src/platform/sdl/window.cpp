@@ -1,20 +1,15 @@
 #include "platform/window.h"
 
 #include "platform/message_queue.h"
-#include "platform/queued_messages.h"
 #include "platform/sdl/native.h"
+#include "platform/shared/program_queue.h"
+#include "platform/shared/window_classes.h"
 
 #include <algorithm>
-#include <map>
 
 namespace platform {
 
 namespace {
-
-std::map<std::string, WindowProcedure>& classes() {
-    static std::map<std::string, WindowProcedure> registered;
-    return registered;
-}
 
 std::vector<Window*> windows;
 
@@ -58,11 +53,7 @@ Window* findWindow(WindowId id) {
 }  // namespace sdl
 
 bool registerClass(const std::string& className, WindowProcedure procedure) {
-    if (procedure == nullptr) {
-        return false;
-    }
-    auto [entry, added] = classes().emplace(className, procedure);
-    return added || entry->second == procedure;
+    return windowClasses::add(className, procedure);
 }
 
 Rect desktopRect() {
@@ -82,8 +73,8 @@ Rect desktopRect() {
 }
 
 std::unique_ptr<Window> Window::create(const std::string& className, const std::string& caption) {
-    auto registered = classes().find(className);
-    if (registered == classes().end()) {
+    WindowProcedure procedure = windowClasses::procedureOf(className);
+    if (procedure == nullptr) {
         return nullptr;
     }
     // A joystick keeps reporting while another window has the focus.
@@ -99,7 +90,7 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    std::unique_ptr<Window> window(new Window(native, SDL_GetWindowID(native), registered->second));
+    std::unique_ptr<Window> window(new Window(native, SDL_GetWindowID(native), procedure));
     windows.push_back(window.get());
     sendMessage(*window, {.kind = MessageKind::Create});
     return window;
@@ -173,7 +164,7 @@ void Window::destroy() {
     destroying_ = true;
     sendMessage(*this, {.kind = MessageKind::Destroy});
     sdl::releaseJoystickOf(id_);
-    queued::discard(id_);
+    programQueue::discard(id_);
     windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
     // The native window only goes out of sight: a GL context made on it stays current until its owner
     // releases the context and then this object, as after a window is destroyed on Windows.

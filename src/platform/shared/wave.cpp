@@ -1,4 +1,4 @@
-#include "platform/wave.h"
+#include "platform/shared/wave.h"
 
 #include <mpg123.h>
 

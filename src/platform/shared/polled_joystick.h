@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/message.h"
+
+#include <cstdint>
+
+namespace platform {
+
+// What the backends that poll the first joystick themselves (SDL, the web) share of its capture: the
+// window it reports to, the pace of its polls, and each poll's state queued as messages, every time or
+// only when it changed.
+class PolledJoystick {
+  public:
+    // The shortest polling period the joystick service offers.
+    static constexpr double MinimumPeriodMs = 10;
+    // Polls missed while the loop was busy are caught up, but only this many at once.
+    static constexpr int MaximumCatchUp = 10;
+
+    PolledJoystick() = default;
+    PolledJoystick(WindowId window, unsigned periodMs, bool onlyChanges);
+
+    WindowId window() const { return window_; }
+    // A joystick taken or let go at nowMs: the next poll is one period later and reports its whole state.
+    void restart(double nowMs);
+    // The polls that have fallen due by nowMs, at most MaximumCatchUp; the next one is due after nowMs.
+    int duePolls(double nowMs);
+    // Queues a joystick's state as Joy1Move and Joy1ZMove.
+    void report(std::uint32_t x, std::uint32_t y, std::uint32_t z, std::uint32_t buttons);
+    // Queues a game controller's state as PadMove.
+    void reportPad(std::uint32_t leftStick, std::uint32_t rightStick, std::uint32_t buttons);
+    // An unplugged joystick lets go of whatever it held: its axes at rest and no button, once anything
+    // was reported.
+    void reportGone(bool pad);
+
+  private:
+    WindowId window_ = 0;
+    double periodMs_ = MinimumPeriodMs;
+    double nextPollMs_ = 0;
+    bool onlyChanges_ = false;
+    bool polled_ = false;
+    std::uint32_t x_ = 0, y_ = 0, z_ = 0, buttons_ = 0;
+};
+
+}  // namespace platform
