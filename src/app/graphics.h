@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/input.h"
+#include "app/input_devices.h"
 #include "geometry/color.h"
 #include "geometry/matrix.h"
 #include "geometry/vector.h"
@@ -83,6 +84,8 @@ class Graphics : public Input {
     Color textColor;
     std::uint32_t frames;
     std::string caption;
+    // What the window procedure hands the keyboard, mouse, game controller and joystick messages to.
+    InputDevices inputDevices;
 };
 
 // The live Graphics; throws std::runtime_error("wrong time") when there is none.
