@@ -59,20 +59,18 @@ function instrument() {
   requestAnimationFrame(watch);
 }
 
-// The program adds each frame's work (the time from getting the page's thread back to its next pause)
-// to Module.frameWork.totalMs; this keeps each frame's share too.
+// Keeps each frame's work: the time from the program getting the page's thread back (Module.onResume)
+// to its next pause (Module.onPause).
 async function keepFrameWork(page) {
-  await page.waitForFunction(() => window.Module?.frameWork !== undefined, null, { timeout: 30000 });
+  await page.waitForFunction(() => window.Module?.displayFrames !== undefined, null, { timeout: 30000 });
   await page.evaluate(() => {
-    const work = window.Module.frameWork;
-    let total = work.totalMs;
-    Object.defineProperty(work, 'totalMs', {
-      get: () => total,
-      set: (value) => {
-        window.benchCounts.frameWork.push(value - total);
-        total = value;
-      },
-    });
+    let resumedAt = 0;
+    window.Module.onResume = () => { resumedAt = performance.now(); };
+    window.Module.onPause = () => {
+      if (resumedAt > 0) {
+        window.benchCounts.frameWork.push(performance.now() - resumedAt);
+      }
+    };
   });
 }
 

@@ -118,9 +118,6 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
     return window;
 }
 
-Window::Window(void* native, WindowId id, WindowProcedure procedure)
-    : native_(native), id_(id), procedure_(procedure) {}
-
 Window::~Window() {
     if (alive() && !destroying_) {
         destroying_ = true;
