@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/input.h"
-#include "app/input_devices.h"
+#include "app/window_procedure.h"
 #include "geometry/color.h"
 #include "geometry/matrix.h"
 #include "geometry/vector.h"

@@ -2,27 +2,21 @@
 
 #include "app/graphics.h"
 
-std::uint32_t SwitchKeys::heldBit(platform::VirtualKey key) {
-    switch (key) {
-        case platform::letterKey('P'):
-            return PauseKeyHeld;
-        case platform::KeyF11:
-            return FullScreenKeyHeld;
-        case platform::KeyReturn:
-            return AltReturnHeld;
-        default:
-            return 0;
-    }
+std::uint32_t KeyboardInput::heldBit(platform::VirtualKey key) {
+    return key == platform::letterKey('P') ? PauseKeyHeld
+           : key == platform::KeyF11       ? FullScreenKeyHeld
+           : key == platform::KeyReturn    ? AltReturnHeld
+                                           : 0;
 }
 
-bool SwitchKeys::repeats(platform::VirtualKey key) {
+bool KeyboardInput::repeats(platform::VirtualKey key) {
     const std::uint32_t bit = heldBit(key);
     const bool held = (held_ & bit) != 0;
     held_ |= bit;
     return held;
 }
 
-void SwitchKeys::released(platform::VirtualKey key) {
+void KeyboardInput::released(platform::VirtualKey key) {
     held_ &= ~heldBit(key);
 }
 
@@ -31,21 +25,21 @@ void KeyboardInput::handle(Graphics& scene, const platform::Message& message) {
     switch (message.kind) {
         case MessageKind::KeyDown:
             // Return switches only with Alt (a SysKeyDown); alone it repeats as every control key does.
-            if (message.code != platform::KeyReturn && switchKeys_.repeats(message.code)) {
+            if (message.code != platform::KeyReturn && repeats(message.code)) {
                 scene.input(controlForKey(message.code), true);
             } else {
                 keyPressed(scene, message.code);
             }
             break;
         case MessageKind::KeyUp:
-            switchKeys_.released(message.code);
+            released(message.code);
             scene.input(controlForKey(message.code), false);
             break;
         case MessageKind::SysKeyUp:
-            switchKeys_.released(message.code);
+            released(message.code);
             break;
         case MessageKind::SysKeyDown:
-            if (message.code == platform::KeyReturn && !switchKeys_.repeats(message.code)) {
+            if (message.code == platform::KeyReturn && !repeats(message.code)) {
                 scene.toggleFullScreen();
             }
             break;

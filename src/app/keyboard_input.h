@@ -8,24 +8,6 @@
 
 class Graphics;
 
-// P, F11 and Alt+Enter switch a state once per press: the keyboard's repeats of a held key would switch
-// it back and forth.
-class SwitchKeys {
-  public:
-    // Whether this press of key repeats a switching key that is held; a first press is remembered.
-    bool repeats(platform::VirtualKey key);
-    void released(platform::VirtualKey key);
-    // Releases can be lost with the focus.
-    void releaseAll() { held_ = 0; }
-
-  private:
-    // The switching keys held, one bit each.
-    enum HeldBit : std::uint32_t { PauseKeyHeld = 1, FullScreenKeyHeld = 2, AltReturnHeld = 4 };
-    static std::uint32_t heldBit(platform::VirtualKey key);
-
-    std::uint32_t held_ = 0;
-};
-
 // A key press: Escape closes, W cycles the polygon mode, F11 switches full screen, P pauses and Tab gives
 // the pointer back, then the key's control is delivered as for every key. Scene gives close(),
 // cyclePolygonMode(), toggleFullScreen(), togglePause(), releasePointer() and input(control, pressed).
@@ -53,14 +35,22 @@ void keyPressed(Scene& scene, platform::VirtualKey key) {
     scene.input(controlForKey(key), true);
 }
 
-// The keyboard's messages turned into key presses, switches and controls.
+// The keyboard's messages turned into key presses, switches and controls. P, F11 and Alt+Enter switch a
+// state once per press: the keyboard's repeats of a held key would switch it back and forth.
 class KeyboardInput {
   public:
     // KeyDown, KeyUp, SysKeyDown and SysKeyUp.
     void handle(Graphics& scene, const platform::Message& message);
-    // The keys held are let go with the focus.
-    void focusLost() { switchKeys_.releaseAll(); }
+    // Whether this press of key repeats a switching key that is held; a first press is remembered.
+    bool repeats(platform::VirtualKey key);
+    void released(platform::VirtualKey key);
+    // Releases can be lost with the focus.
+    void releaseAll() { held_ = 0; }
 
   private:
-    SwitchKeys switchKeys_;
+    // The switching keys held, one bit each.
+    static constexpr std::uint32_t PauseKeyHeld = 1, FullScreenKeyHeld = 2, AltReturnHeld = 4;
+    static std::uint32_t heldBit(platform::VirtualKey key);
+
+    std::uint32_t held_ = 0;
 };

@@ -1,7 +1,27 @@
 #include "app/window_procedure.h"
 
 #include "app/graphics.h"
+#include "platform/joystick.h"
 #include "platform/message_queue.h"
+
+namespace {
+
+// Only the first joystick is used, captured when the window is created or, where the system reports
+// joysticks as they are plugged in, when one arrives later. It is polled at its shortest period, with
+// messages at every poll, changed or not: they pace the repeats of held controls.
+void captureJoystick(platform::Window& window, JoystickInput& joystick) {
+    bool plugged = platform::joystickCount() != 0 && platform::firstJoystickPlugged();
+    joystick.captured =
+        plugged ? platform::captureJoystick(window, 0, false) : platform::awaitJoystick(window, 0, false);
+}
+
+// Out of play (minimised, or another window has the focus): the pointer is given back and the scene told.
+void outOfPlay(Graphics& scene) {
+    scene.inputDevices.pointer.release(scene);
+    scene.focusLost();
+}
+
+}  // namespace
 
 platform::MessageResult windowProcedure(platform::Window& window, const platform::Message& message) {
     using platform::MessageKind;
@@ -13,12 +33,12 @@ platform::MessageResult windowProcedure(platform::Window& window, const platform
     InputDevices& devices = scene.inputDevices;
     switch (message.kind) {
         case MessageKind::Create:
-            devices.captureJoystick(window);
+            captureJoystick(window, devices.joystick);
             break;
         case MessageKind::Size:
             // Minimised is out of play, as when another window takes the focus.
             if (message.x == 0 || message.y == 0) {
-                devices.outOfPlay(scene);
+                outOfPlay(scene);
             }
             scene.resize(message.x, message.y);
             platform::postMessage(window, {.kind = MessageKind::Paint});
@@ -39,8 +59,8 @@ platform::MessageResult windowProcedure(platform::Window& window, const platform
             devices.keyboard.handle(scene, message);
             break;
         case MessageKind::KillFocus:
-            devices.keyboard.focusLost();
-            devices.outOfPlay(scene);
+            devices.keyboard.releaseAll();
+            outOfPlay(scene);
             break;
         case MessageKind::MouseButtonDown:
         case MessageKind::MouseDoubleClick:

@@ -63,8 +63,8 @@ TEST(KeyPressed, NewKeysActAndStillDeliverNoControl) {
     }
 }
 
-TEST(SwitchKeys, AHeldSwitchingKeySwitchesOncePerPress) {
-    SwitchKeys keys;
+TEST(KeyboardInput, AHeldSwitchingKeySwitchesOncePerPress) {
+    KeyboardInput keys;
     for (platform::VirtualKey key : {platform::letterKey('P'), platform::KeyF11, platform::KeyReturn}) {
         EXPECT_FALSE(keys.repeats(key));
         EXPECT_TRUE(keys.repeats(key)) << key << " held and repeated";

@@ -140,10 +140,6 @@ bool Window::fullScreen() const {
     return alive() && (SDL_GetWindowFlags(sdl::nativeOf(*this)) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
-void Window::update() {
-    sendMessage(*this, {.kind = MessageKind::Paint});
-}
-
 void Window::setCaption(const std::string& caption) {
     if (alive()) {
         SDL_SetWindowTitle(sdl::nativeOf(*this), caption.c_str());

@@ -25,35 +25,22 @@ int PolledJoystick::duePolls(double nowMs) {
 }
 
 void PolledJoystick::report(std::uint32_t x, std::uint32_t y, std::uint32_t z, std::uint32_t buttons) {
-    const bool first = !polled_;
-    const bool moved = first || x != x_ || y != y_ || buttons != buttons_;
-    const bool zMoved = first || z != z_ || buttons != buttons_;
+    send(stick_, {.window = window_, .kind = MessageKind::Joy1Move, .code = buttons, .x = x, .y = y});
+    send(z_, {.window = window_, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
     polled_ = true;
-    x_ = x;
-    y_ = y;
-    z_ = z;
-    buttons_ = buttons;
-    if (!onlyChanges_ || moved) {
-        programQueue::push(
-            {.window = window_, .kind = MessageKind::Joy1Move, .code = buttons, .x = x, .y = y});
-    }
-    if (!onlyChanges_ || zMoved) {
-        programQueue::push({.window = window_, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
-    }
 }
 
 void PolledJoystick::reportPad(std::uint32_t leftStick, std::uint32_t rightStick, std::uint32_t buttons) {
-    const bool moved = !polled_ || leftStick != x_ || rightStick != y_ || buttons != buttons_;
+    send(stick_,
+         {.window = window_, .kind = MessageKind::PadMove, .code = buttons, .x = leftStick, .y = rightStick});
     polled_ = true;
-    x_ = leftStick;
-    y_ = rightStick;
-    buttons_ = buttons;
-    if (!onlyChanges_ || moved) {
-        programQueue::push({.window = window_,
-                            .kind = MessageKind::PadMove,
-                            .code = buttons,
-                            .x = leftStick,
-                            .y = rightStick});
+}
+
+void PolledJoystick::send(Message& last, const Message& message) {
+    const bool changed = !polled_ || message.code != last.code || message.x != last.x || message.y != last.y;
+    last = message;
+    if (changed || !onlyChanges_) {
+        programQueue::push(message);
     }
 }
 

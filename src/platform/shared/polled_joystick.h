@@ -33,12 +33,16 @@ class PolledJoystick {
     void reportGone(bool pad);
 
   private:
+    // Queues the message unless only changes are asked for and it says what the last one said.
+    void send(Message& last, const Message& message);
+
     WindowId window_ = 0;
     double periodMs_ = MinimumPeriodMs;
     double nextPollMs_ = 0;
     bool onlyChanges_ = false;
     bool polled_ = false;
-    std::uint32_t x_ = 0, y_ = 0, z_ = 0, buttons_ = 0;
+    // The last stick (or game controller) and z axis messages.
+    Message stick_, z_;
 };
 
 }  // namespace platform

@@ -63,6 +63,10 @@ void postQuitMessage(int exitCode) {
     quitCode = exitCode;
 }
 
+void Window::update() {
+    sendMessage(*this, {.kind = MessageKind::Paint});
+}
+
 // These backends learn a window's size from their own events, and report it as the system would.
 void Window::reportSize(std::uint32_t width, std::uint32_t height, bool send) {
     if (sizeReported_ && width == reportedWidth_ && height == reportedHeight_) {

@@ -169,10 +169,6 @@ bool Window::fullScreen() const {
            status.isFullscreen;
 }
 
-void Window::update() {
-    sendMessage(*this, {.kind = MessageKind::Paint});
-}
-
 void Window::setCaption(const std::string& caption) {
     if (alive()) {
         shownCaption = caption;
