@@ -1,8 +1,8 @@
 #include "platform/message_queue.h"
 
 #include "platform/keys.h"
-#include "platform/shared/program_queue.h"
 #include "platform/sdl/native.h"
+#include "platform/shared/program_queue.h"
 
 #include <algorithm>
 
@@ -64,7 +64,8 @@ void translateWindowEvent(const SDL_WindowEvent& event) {
             programQueue::push({.window = window->id(), .kind = MessageKind::KillFocus});
             break;
         case SDL_WINDOWEVENT_CLOSE:
-            programQueue::push({.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
+            programQueue::push(
+                {.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
             break;
         default:
             break;
@@ -97,16 +98,16 @@ void translateMotion(const SDL_MouseMotionEvent& motion) {
     }
     if (SDL_GetRelativeMouseMode() == SDL_TRUE) {
         programQueue::push({.window = window->id(),
-                         .kind = MessageKind::MouseRawMove,
-                         .x = signedField(motion.xrel),
-                         .y = signedField(motion.yrel)});
+                            .kind = MessageKind::MouseRawMove,
+                            .x = signedField(motion.xrel),
+                            .y = signedField(motion.yrel)});
         return;
     }
     programQueue::push({.window = window->id(),
-                     .kind = MessageKind::MouseMove,
-                     .code = mouseButtonBits(motion.state),
-                     .x = signedField(motion.x),
-                     .y = signedField(motion.y)});
+                        .kind = MessageKind::MouseMove,
+                        .code = mouseButtonBits(motion.state),
+                        .x = signedField(motion.x),
+                        .y = signedField(motion.y)});
 }
 
 void translateButton(const SDL_MouseButtonEvent& event) {
@@ -120,10 +121,10 @@ void translateButton(const SDL_MouseButtonEvent& event) {
                        : event.clicks >= 2 && event.clicks % 2 == 0 ? MessageKind::MouseDoubleClick
                                                                     : MessageKind::MouseButtonDown;
     programQueue::push({.window = window->id(),
-                     .kind = kind,
-                     .code = button,
-                     .x = signedField(event.x),
-                     .y = signedField(event.y)});
+                        .kind = kind,
+                        .code = button,
+                        .x = signedField(event.x),
+                        .y = signedField(event.y)});
 }
 
 void translateWheel(const SDL_MouseWheelEvent& wheel) {

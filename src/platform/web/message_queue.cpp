@@ -99,25 +99,25 @@ EM_BOOL mouseButtonChanged(int eventType, const EmscriptenMouseEvent* event, voi
         lastPress = second ? Press{} : Press{button, now, event->targetX, event->targetY};
     }
     programQueue::push({.window = inputWindow,
-                     .kind = kind,
-                     .code = button,
-                     .x = canvasPixel(event->targetX),
-                     .y = canvasPixel(event->targetY)});
+                        .kind = kind,
+                        .code = button,
+                        .x = canvasPixel(event->targetX),
+                        .y = canvasPixel(event->targetY)});
     return EM_FALSE;
 }
 
 EM_BOOL mouseMoved(int, const EmscriptenMouseEvent* event, void*) {
     if (pointerCaptured()) {
         programQueue::push({.window = inputWindow,
-                         .kind = MessageKind::MouseRawMove,
-                         .x = signedField(static_cast<std::int32_t>(event->movementX)),
-                         .y = signedField(static_cast<std::int32_t>(event->movementY))});
+                            .kind = MessageKind::MouseRawMove,
+                            .x = signedField(static_cast<std::int32_t>(event->movementX)),
+                            .y = signedField(static_cast<std::int32_t>(event->movementY))});
     } else {
         programQueue::push({.window = inputWindow,
-                         .kind = MessageKind::MouseMove,
-                         .code = mouseButtonBits(event->buttons),
-                         .x = canvasPixel(event->targetX),
-                         .y = canvasPixel(event->targetY)});
+                            .kind = MessageKind::MouseMove,
+                            .code = mouseButtonBits(event->buttons),
+                            .x = canvasPixel(event->targetX),
+                            .y = canvasPixel(event->targetY)});
     }
     return EM_FALSE;
 }
@@ -135,8 +135,8 @@ EM_BOOL wheelTurned(int, const EmscriptenWheelEvent* event, void*) {
     if (whole != 0) {
         wheelNotches -= whole;
         programQueue::push({.window = inputWindow,
-                         .kind = MessageKind::MouseWheel,
-                         .x = signedField(static_cast<std::int32_t>(whole))});
+                            .kind = MessageKind::MouseWheel,
+                            .x = signedField(static_cast<std::int32_t>(whole))});
     }
     // Not the page's scroll or zoom.
     return EM_TRUE;
