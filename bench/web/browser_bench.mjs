@@ -257,7 +257,7 @@ try {
     judge(`frame rate at once at least ${program.rateBound} of the bare page's`, ratioAtOnce >= program.rateBound);
 
     const measured = [['in turns', alone], ['at once', atOnce], ...perMode.map((m) => [m.mode, m])];
-    console.log('  WebAssembly+JavaScript work a frame (the program\'s own count), mean / median / 90th percentile / longest:');
+    console.log('  WebAssembly+JavaScript work a frame (between the program\'s pauses), mean / median / 90th percentile / longest:');
     for (const [what, { frameWork }] of measured) {
       const { mean, median, p90, most } = statistics(frameWork);
       console.log(`    ${what}: ${mean.toFixed(2)} / ${median.toFixed(2)} / ${p90.toFixed(2)} / ${most.toFixed(1)} ms` +
