@@ -52,10 +52,6 @@ Window* findWindow(WindowId id) {
 
 }  // namespace sdl
 
-bool registerClass(const std::string& className, WindowProcedure procedure) {
-    return windowClasses::add(className, procedure);
-}
-
 Rect desktopRect() {
     bool started = SDL_WasInit(SDL_INIT_VIDEO) == 0;
     if (started && !sdl::startVideo()) {

@@ -2,7 +2,7 @@
 
 #include <map>
 
-namespace platform::windowClasses {
+namespace platform {
 
 namespace {
 
@@ -13,24 +13,18 @@ std::map<std::string, WindowProcedure>& classes() {
 
 }  // namespace
 
-bool add(const std::string& className, WindowProcedure procedure,
-         const std::function<bool()>& registerWithSystem) {
+// The system learns of a class, where it keeps classes (Win32), when the first window of it is made.
+bool registerClass(const std::string& className, WindowProcedure procedure) {
     if (procedure == nullptr) {
         return false;
     }
-    if (auto registered = classes().find(className); registered != classes().end()) {
-        return registered->second == procedure;
-    }
-    if (registerWithSystem && !registerWithSystem()) {
-        return false;
-    }
-    classes().emplace(className, procedure);
-    return true;
+    auto [entry, added] = classes().emplace(className, procedure);
+    return added || entry->second == procedure;
 }
 
-WindowProcedure procedureOf(const std::string& className) {
+WindowProcedure windowClasses::procedureOf(const std::string& className) {
     auto registered = classes().find(className);
     return registered == classes().end() ? nullptr : registered->second;
 }
 
-}  // namespace platform::windowClasses
+}  // namespace platform

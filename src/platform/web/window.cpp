@@ -103,10 +103,6 @@ Window* liveWindow() {
 
 }  // namespace web
 
-bool registerClass(const std::string& className, WindowProcedure procedure) {
-    return windowClasses::add(className, procedure);
-}
-
 Rect desktopRect() {
     std::uint32_t width = 0;
     std::uint32_t height = 0;

@@ -22,6 +22,25 @@ HINSTANCE instance() {
     return GetModuleHandleA(nullptr);
 }
 
+// Windows learns of a class when its first window is made.
+bool registerWithWindows(const std::string& className) {
+    WNDCLASSA windowClass{};
+    if (GetClassInfoA(instance(), className.c_str(), &windowClass) &&
+        windowClass.lpfnWndProc == NativeEvents::windowProcedure) {
+        return true;
+    }
+    windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = NativeEvents::windowProcedure;
+    windowClass.hInstance = instance();
+    // Without an icon resource the class simply has no icon.
+    windowClass.hIcon = LoadIconA(instance(), "icon");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    windowClass.lpszClassName = className.c_str();
+    return RegisterClassA(&windowClass) != 0;
+}
+
 }  // namespace
 
 namespace win32 {
@@ -73,21 +92,6 @@ LRESULT CALLBACK NativeEvents::windowProcedure(HWND hwnd, UINT message, WPARAM w
     }
 }
 
-bool registerClass(const std::string& className, WindowProcedure procedure) {
-    return windowClasses::add(className, procedure, [&className] {
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-        windowClass.lpfnWndProc = NativeEvents::windowProcedure;
-        windowClass.hInstance = instance();
-        // Without an icon resource the class simply has no icon.
-        windowClass.hIcon = LoadIconA(instance(), "icon");
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-        windowClass.lpszClassName = className.c_str();
-        return RegisterClassA(&windowClass) != 0;
-    });
-}
-
 Rect desktopRect() {
     RECT desktop{};
     if (!GetWindowRect(GetDesktopWindow(), &desktop)) {
@@ -98,7 +102,7 @@ Rect desktopRect() {
 
 std::unique_ptr<Window> Window::create(const std::string& className, const std::string& caption) {
     WindowProcedure procedure = windowClasses::procedureOf(className);
-    if (procedure == nullptr) {
+    if (procedure == nullptr || !registerWithWindows(className)) {
         return nullptr;
     }
     std::unique_ptr<Window> window(new Window(nullptr, ++lastId, procedure));
