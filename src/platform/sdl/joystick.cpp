@@ -130,7 +130,9 @@ void take(int device) {
     capture.polls.restart(static_cast<double>(SDL_GetTicks64()));
 }
 
-bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne) {
+}  // namespace
+
+bool startJoystickCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne) {
     if (!window.alive()) {
         return false;
     }
@@ -153,8 +155,6 @@ bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool wait
     return true;
 }
 
-}  // namespace
-
 unsigned joystickCount() {
     JoystickSubsystem subsystem;
     return subsystem.started() ? static_cast<unsigned>(std::max(SDL_NumJoysticks(), 0)) : 0;
@@ -172,14 +172,6 @@ bool firstJoystickPlugged() {
     bool attached = SDL_JoystickGetAttached(joystick) == SDL_TRUE;
     SDL_JoystickClose(joystick);
     return attached;
-}
-
-bool captureJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
-    return startCapture(window, periodMs, onlyChanges, false);
-}
-
-bool awaitJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
-    return startCapture(window, periodMs, onlyChanges, true);
 }
 
 void releaseJoystick() {

@@ -1,5 +1,7 @@
 #include "platform/shared/polled_joystick.h"
 
+#include "platform/joystick.h"
+
 #include "platform/shared/program_queue.h"
 
 #include <algorithm>
@@ -54,6 +56,14 @@ void PolledJoystick::reportGone(bool pad) {
     } else {
         report(AxisCentre, AxisCentre, AxisCentre, 0);
     }
+}
+
+bool captureJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
+    return startJoystickCapture(window, periodMs, onlyChanges, false);
+}
+
+bool awaitJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
+    return startJoystickCapture(window, periodMs, onlyChanges, true);
 }
 
 }  // namespace platform

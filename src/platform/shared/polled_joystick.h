@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/message.h"
+#include "platform/window.h"
 
 #include <cstdint>
 
@@ -44,5 +45,9 @@ class PolledJoystick {
     // The last stick (or game controller) and z axis messages.
     Message stick_, z_;
 };
+
+// The backend's capture of the first joystick, which captureJoystick and awaitJoystick start: waitForOne
+// keeps it with none plugged in, to take the first that arrives (the web notices it at a poll).
+bool startJoystickCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne);
 
 }  // namespace platform

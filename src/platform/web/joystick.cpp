@@ -87,7 +87,9 @@ void take(int pad) {
     capture.zRest = padState(pad, state) && ZAxis < state.numAxes ? state.axis[ZAxis] : 0;
 }
 
-bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne) {
+}  // namespace
+
+bool startJoystickCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne) {
     if (!window.alive()) {
         return false;
     }
@@ -100,8 +102,6 @@ bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool wait
     take(pad);
     return true;
 }
-
-}  // namespace
 
 unsigned joystickCount() {
     if (!sampleGamepads()) {
@@ -117,15 +117,6 @@ unsigned joystickCount() {
 
 bool firstJoystickPlugged() {
     return firstConnectedPad() != NoPad;
-}
-
-bool captureJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
-    return startCapture(window, periodMs, onlyChanges, false);
-}
-
-// A pad connected after the page has loaded is noticed at the next poll.
-bool awaitJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
-    return startCapture(window, periodMs, onlyChanges, true);
 }
 
 void releaseJoystick() {
