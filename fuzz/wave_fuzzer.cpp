@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/wave.h"
+#include "platform/shared/wave.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::span<const std::byte> bytes(reinterpret_cast<const std::byte*>(data), size);

@@ -57,20 +57,18 @@ function instrument() {
   requestAnimationFrame(watch);
 }
 
-// The program adds each frame's work (the time from getting the page's thread back to its next pause)
-// to Module.frameWork.totalMs; this keeps each frame's share too.
+// Keeps each frame's work: the time from the program getting the page's thread back (Module.onResume)
+// to its next pause (Module.onPause).
 async function keepFrameWork(page) {
-  await page.waitForFunction(() => window.Module?.frameWork !== undefined, null, { timeout: 30000 });
+  await page.waitForFunction(() => window.Module?.displayFrames !== undefined, null, { timeout: 30000 });
   await page.evaluate(() => {
-    const work = window.Module.frameWork;
-    let total = work.totalMs;
-    Object.defineProperty(work, 'totalMs', {
-      get: () => total,
-      set: (value) => {
-        window.benchCounts.frameWork.push(value - total);
-        total = value;
-      },
-    });
+    let resumedAt = 0;
+    window.Module.onResume = () => { resumedAt = performance.now(); };
+    window.Module.onPause = () => {
+      if (resumedAt > 0) {
+        window.benchCounts.frameWork.push(performance.now() - resumedAt);
+      }
+    };
   });
 }
 
@@ -254,7 +252,7 @@ try {
     judge(`frame rate at once at least ${program.rateBound} of the bare page's`, ratioAtOnce >= program.rateBound);
 
     const measured = [['in turns', alone], ['at once', atOnce], ...perMode.map((m) => [m.mode, m])];
-    console.log('  WebAssembly+JavaScript work a frame (the program\'s own count), mean / median / 90th percentile / longest:');
+    console.log('  WebAssembly+JavaScript work a frame (between the program\'s pauses), mean / median / 90th percentile / longest:');
     for (const [what, { frameWork }] of measured) {
       const { mean, median, p90, most } = statistics(frameWork);
       console.log(`    ${what}: ${mean.toFixed(2)} / ${median.toFixed(2)} / ${p90.toFixed(2)} / ${most.toFixed(1)} ms` +

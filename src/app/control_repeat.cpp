@@ -24,3 +24,14 @@ void ControlRepeat::update(Input& scene, bool down, TimePoint now) {
     }
     scene.input(control_, true);
 }
+
+void RepeatedControls::pair(Input& scene, ControlRepeat& low, bool lowDown, ControlRepeat& high,
+                            bool highDown, ControlRepeat::TimePoint now) {
+    if (lowDown && !highDown) {
+        high.update(scene, false, now);
+        low.update(scene, true, now);
+    } else {
+        low.update(scene, lowDown, now);
+        high.update(scene, highDown, now);
+    }
+}

@@ -26,3 +26,21 @@ class ControlRepeat {
     bool down_ = false;
     TimePoint nextRepeat_{};
 };
+
+// The eight controls that a joystick or a game controller holds with its sticks and buttons, each repeated
+// like a key.
+struct RepeatedControls {
+    // The two controls of one axis. A release goes first, so that crossing to the opposite third releases
+    // the old control, then presses the new one; otherwise the low control goes first.
+    static void pair(Input& scene, ControlRepeat& low, bool lowDown, ControlRepeat& high, bool highDown,
+                     ControlRepeat::TimePoint now);
+
+    ControlRepeat forward{Forward};
+    ControlRepeat back{Back};
+    ControlRepeat turnLeft{TurnLeft};
+    ControlRepeat turnRight{TurnRight};
+    ControlRepeat stepLeft{StepLeft};
+    ControlRepeat stepRight{StepRight};
+    ControlRepeat jump{Jump};
+    ControlRepeat shoot{Shoot};
+};

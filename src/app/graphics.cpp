@@ -5,7 +5,6 @@
 #include "app/message_loop.h"
 #include "app/text_overlay.h"
 #include "app/window_placement.h"
-#include "app/window_procedure.h"
 #include "platform/cursor.h"
 #include "platform/gl_context.h"
 #include "platform/message_queue.h"

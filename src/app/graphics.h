@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/input.h"
+#include "app/window_procedure.h"
 #include "geometry/color.h"
 #include "geometry/matrix.h"
 #include "geometry/vector.h"
@@ -87,6 +88,8 @@ class Graphics : public Input {
     Color textColor;
     std::uint32_t frames;
     std::string caption;
+    // What the window procedure hands the keyboard, mouse, game controller and joystick messages to.
+    InputDevices inputDevices;
 };
 
 // The live Graphics; throws std::runtime_error("wrong time") when there is none.

@@ -1,18 +1,22 @@
 #include "app/joystick_input.h"
 
+#include "app/graphics.h"
+
 #include <utility>
 
 namespace {
 
 constexpr int ThirdBoundary = 10922;
-constexpr std::uint32_t Centre = 32768;
 
-int centred(std::uint32_t raw) {
-    return static_cast<int>(raw & 0xFFFF) - static_cast<int>(Centre);
-}
+using platform::joystickButton;
+constexpr std::uint32_t TurnLeftButton = joystickButton(1);
+constexpr std::uint32_t TurnRightButton = joystickButton(3);
+constexpr std::uint32_t ShootButtons = joystickButton(2) | joystickButton(7) | joystickButton(8);
+constexpr std::uint32_t JumpButtons = joystickButton(4) | joystickButton(5) | joystickButton(6);
+constexpr std::uint32_t CloseButtons = joystickButton(9) | joystickButton(10);
 
 Third thirdOfRaw(std::uint32_t raw) {
-    return thirdOf(centred(raw));
+    return thirdOf(static_cast<int>(raw & 0xFFFF) - static_cast<int>(platform::AxisCentre));
 }
 
 }  // namespace
@@ -26,6 +30,14 @@ Third thirdOf(int centred) {
 
 JoystickInput::JoystickInput(Clock clock) : clock_(std::move(clock)) {}
 
+void JoystickInput::handle(Graphics& scene, const platform::Message& message) {
+    if (message.kind == platform::MessageKind::Joy1ZMove) {
+        zMoved(scene, message.x, message.code);
+    } else if (stickMoved(scene, message.x, message.y, message.code)) {
+        scene.close();
+    }
+}
+
 bool JoystickInput::stickMoved(Input& scene, std::uint32_t rawX, std::uint32_t rawY, std::uint32_t buttons) {
     if (!captured) {
         return false;
@@ -33,34 +45,21 @@ bool JoystickInput::stickMoved(Input& scene, std::uint32_t rawX, std::uint32_t r
     ControlRepeat::TimePoint now = clock_();
     Third x = thirdOfRaw(rawX);
     Third y = thirdOfRaw(rawY);
-    pairMoved(scene, stepLeft_, x == Third::Low, stepRight_, x == Third::High, now);
-    pairMoved(scene, forward_, y == Third::Low, back_, y == Third::High, now);
-    shoot_.update(scene, (buttons & (0x02 | 0x40 | 0x80)) != 0, now);
-    jump_.update(scene, (buttons & (0x08 | 0x10 | 0x20)) != 0, now);
-    return (buttons & (0x100 | 0x200)) != 0;
+    RepeatedControls& c = controls_;
+    RepeatedControls::pair(scene, c.stepLeft, x == Third::Low, c.stepRight, x == Third::High, now);
+    RepeatedControls::pair(scene, c.forward, y == Third::Low, c.back, y == Third::High, now);
+    c.shoot.update(scene, (buttons & ShootButtons) != 0, now);
+    c.jump.update(scene, (buttons & JumpButtons) != 0, now);
+    return (buttons & CloseButtons) != 0;
 }
 
 void JoystickInput::zMoved(Input& scene, std::uint32_t rawZ, std::uint32_t buttons) {
     if (!captured) {
         return;
     }
-    ControlRepeat::TimePoint now = clock_();
     // The axis and the button act as one: the control is down while either holds it.
     Third third = thirdOfRaw(rawZ);
-    bool low = third == Third::Low || (buttons & 0x01) != 0;
-    bool high = third == Third::High || (buttons & 0x04) != 0;
-    pairMoved(scene, turnLeft_, low, turnRight_, high, now);
-}
-
-void JoystickInput::pairMoved(Input& scene, ControlRepeat& low, bool lowDown, ControlRepeat& high,
-                              bool highDown, ControlRepeat::TimePoint now) {
-    // A release goes first, so that crossing to the opposite third releases the old control, then presses
-    // the new one; otherwise the low control goes first.
-    if (lowDown && !highDown) {
-        high.update(scene, false, now);
-        low.update(scene, true, now);
-    } else {
-        low.update(scene, lowDown, now);
-        high.update(scene, highDown, now);
-    }
+    bool low = third == Third::Low || (buttons & TurnLeftButton) != 0;
+    bool high = third == Third::High || (buttons & TurnRightButton) != 0;
+    RepeatedControls::pair(scene, controls_.turnLeft, low, controls_.turnRight, high, clock_());
 }

@@ -2,9 +2,12 @@
 
 #include "app/control_repeat.h"
 #include "app/input.h"
+#include "platform/message.h"
 
 #include <cstdint>
 #include <functional>
+
+class Graphics;
 
 // Where a centred axis value lies: below -10922, above 10922, or in between.
 enum class Third { Low, Centre, High };
@@ -23,24 +26,15 @@ class JoystickInput {
 
     bool captured = false;
 
-    // Stick x and y (raw 0 to 65535) drive StepLeft/StepRight and Forward/Back, buttons 0x02/0x40/0x80
-    // Shoot and 0x08/0x10/0x20 Jump. Returns true when a close button (0x100, 0x200) is held.
+    // Joy1Move and Joy1ZMove; a close button closes the scene.
+    void handle(Graphics& scene, const platform::Message& message);
+    // Stick x and y (raw) drive StepLeft/StepRight and Forward/Back, buttons 2, 7 and 8 Shoot and 4, 5 and
+    // 6 Jump. Returns true when a close button (9, 10) is held.
     bool stickMoved(Input& scene, std::uint32_t rawX, std::uint32_t rawY, std::uint32_t buttons);
-    // The z axis (raw 0 to 65535) and button 0x01 drive TurnLeft, the z axis and button 0x04 TurnRight.
+    // The z axis (raw) and button 1 drive TurnLeft, the z axis and button 3 TurnRight.
     void zMoved(Input& scene, std::uint32_t rawZ, std::uint32_t buttons);
 
   private:
-    // The two controls of one axis.
-    static void pairMoved(Input& scene, ControlRepeat& low, bool lowDown, ControlRepeat& high, bool highDown,
-                          ControlRepeat::TimePoint now);
-
     Clock clock_;
-    ControlRepeat forward_{Forward};
-    ControlRepeat back_{Back};
-    ControlRepeat turnLeft_{TurnLeft};
-    ControlRepeat turnRight_{TurnRight};
-    ControlRepeat stepLeft_{StepLeft};
-    ControlRepeat stepRight_{StepRight};
-    ControlRepeat jump_{Jump};
-    ControlRepeat shoot_{Shoot};
+    RepeatedControls controls_;
 };

@@ -1,52 +1,51 @@
 #include "app/pad_input.h"
 
+#include "app/graphics.h"
 #include "app/joystick_input.h"
-#include "platform/message.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace {
 
-constexpr int Centre = 32768;
+constexpr int Centre = platform::AxisCentre;
 // A stick's forward push tilts only beyond this, so that a stick at rest that is a little off does not.
 constexpr int TiltDeadZone = 8000;
 // A stall adds no more tilt than this many seconds' worth.
 constexpr double LongestPoll = 0.1;
 
 int centredX(std::uint32_t stick) {
-    return static_cast<int>(stick & 0xFFFF) - Centre;
+    return static_cast<int>(platform::stickX(stick)) - Centre;
 }
 
 int centredY(std::uint32_t stick) {
-    return static_cast<int>(stick >> 16) - Centre;
+    return static_cast<int>(platform::stickY(stick)) - Centre;
 }
 
-// The low control goes first, except when the stick crosses straight to the low third: then the high
-// one is let go first.
 void pairMoved(Input& scene, ControlRepeat& low, ControlRepeat& high, Third third,
                ControlRepeat::TimePoint now) {
-    if (third == Third::Low) {
-        high.update(scene, false, now);
-        low.update(scene, true, now);
-    } else {
-        low.update(scene, false, now);
-        high.update(scene, third == Third::High, now);
-    }
+    RepeatedControls::pair(scene, low, third == Third::Low, high, third == Third::High, now);
 }
 
 }  // namespace
 
 PadInput::PadInput(Clock clock) : clock_(std::move(clock)) {}
 
+void PadInput::handle(Graphics& scene, const platform::Message& message) {
+    if (moved(scene, message.x, message.y, message.code)) {
+        scene.close();
+    }
+}
+
 bool PadInput::moved(Graphics& scene, std::uint32_t leftStick, std::uint32_t rightStick,
                      std::uint32_t buttons) {
     const ControlRepeat::TimePoint now = clock_();
-    pairMoved(scene, stepLeft_, stepRight_, thirdOf(centredX(leftStick)), now);
-    pairMoved(scene, forward_, back_, thirdOf(centredY(leftStick)), now);
-    pairMoved(scene, turnLeft_, turnRight_, thirdOf(centredX(rightStick)), now);
-    jump_.update(scene, (buttons & platform::PadA) != 0, now);
-    shoot_.update(scene, (buttons & (platform::PadB | platform::PadRightTrigger)) != 0, now);
+    RepeatedControls& c = controls_;
+    pairMoved(scene, c.stepLeft, c.stepRight, thirdOf(centredX(leftStick)), now);
+    pairMoved(scene, c.forward, c.back, thirdOf(centredY(leftStick)), now);
+    pairMoved(scene, c.turnLeft, c.turnRight, thirdOf(centredX(rightStick)), now);
+    c.jump.update(scene, (buttons & platform::PadA) != 0, now);
+    c.shoot.update(scene, (buttons & (platform::PadB | platform::PadRightTrigger)) != 0, now);
 
     const int tilt = centredY(rightStick);
     if (polled_ && (tilt < -TiltDeadZone || tilt > TiltDeadZone)) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/control_repeat.h"
-#include "app/graphics.h"
+#include "platform/message.h"
 
 #include <cstdint>
 #include <functional>
+
+class Graphics;
 
 // Turns a game controller's named controls into what the scene does: the left stick walks and steps (the
 // viewer: moves and orbits), the right stick turns with its sideways push and tilts the view with its
@@ -19,19 +21,14 @@ class PadInput {
 
     explicit PadInput(Clock clock = [] { return std::chrono::steady_clock::now(); });
 
+    // PadMove; Back closes the scene.
+    void handle(Graphics& scene, const platform::Message& message);
     // One poll: the sticks as PadMove carries them, the PadButton bits. Returns true when Back is pressed.
     bool moved(Graphics& scene, std::uint32_t leftStick, std::uint32_t rightStick, std::uint32_t buttons);
 
   private:
     Clock clock_;
-    ControlRepeat forward_{Forward};
-    ControlRepeat back_{Back};
-    ControlRepeat turnLeft_{TurnLeft};
-    ControlRepeat turnRight_{TurnRight};
-    ControlRepeat stepLeft_{StepLeft};
-    ControlRepeat stepRight_{StepRight};
-    ControlRepeat jump_{Jump};
-    ControlRepeat shoot_{Shoot};
+    RepeatedControls controls_;
     std::uint32_t lastButtons_ = 0;
     bool polled_ = false;
     ControlRepeat::TimePoint lastPoll_{};

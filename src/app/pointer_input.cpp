@@ -1,7 +1,33 @@
 #include "app/pointer_input.h"
 
+#include "app/graphics.h"
 #include "platform/cursor.h"
-#include "platform/message.h"
+
+void PointerInput::handle(Graphics& scene, const platform::Message& message) {
+    using platform::MessageKind;
+    const std::int32_t x = platform::signedValue(message.x);
+    const std::int32_t y = platform::signedValue(message.y);
+    switch (message.kind) {
+        case MessageKind::MouseButtonDown:
+        case MessageKind::MouseDoubleClick:
+            buttonDown(scene, message.code, x, y, message.kind == MessageKind::MouseDoubleClick);
+            break;
+        case MessageKind::MouseButtonUp:
+            buttonUp(scene, message.code);
+            break;
+        case MessageKind::MouseMove:
+            moved(scene, x, y, message.code);
+            break;
+        case MessageKind::MouseRawMove:
+            rawMoved(scene, x, y);
+            break;
+        case MessageKind::MouseWheel:
+            scene.wheel(x);
+            break;
+        default:
+            break;
+    }
+}
 
 void PointerInput::buttonDown(Graphics& scene, std::uint32_t button, std::int32_t x, std::int32_t y,
                               bool doubleClick) {

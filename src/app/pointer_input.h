@@ -1,8 +1,10 @@
 #pragma once
 
-#include "app/graphics.h"
+#include "platform/message.h"
 
 #include <cstdint>
+
+class Graphics;
 
 // Turns the mouse into what the scene does with it. A scene that aims with the pointer captures it at a
 // click, then looks around with its motion, shoots with the left button and jumps with the right; any
@@ -12,6 +14,8 @@ class PointerInput {
     // Radians of view turned per count of mouse motion (or per pixel of a drag).
     static constexpr double RadiansPerCount = 0.0025;
 
+    // The mouse messages: buttons, motion and the wheel.
+    void handle(Graphics& scene, const platform::Message& message);
     void buttonDown(Graphics& scene, std::uint32_t button, std::int32_t x, std::int32_t y, bool doubleClick);
     void buttonUp(Graphics& scene, std::uint32_t button);
     // The pointer's position while it is free; buttons are the MouseButtonBits held.

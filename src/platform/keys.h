@@ -26,4 +26,9 @@ constexpr VirtualKey letterKey(char upperCaseLetter) {
     return static_cast<VirtualKey>(upperCaseLetter);
 }
 
+// F1 to F12 by their number.
+constexpr VirtualKey functionKey(int number) {
+    return 0x70 + static_cast<VirtualKey>(number - 1);
+}
+
 }  // namespace platform

@@ -20,8 +20,8 @@ enum class MessageKind {
     SysCommand,        // code: the system command (CommandClose)
     Close,             // a request to close the window
     Quit,              // code: the exit code given to postQuitMessage
-    Joy1Move,          // x, y: raw stick position, 0 to 65535; code: button bits
-    Joy1ZMove,         // x: raw z axis, 0 to 65535; code: button bits
+    Joy1Move,          // x, y: raw stick position (AxisCentre at rest); code: joystickButton bits
+    Joy1ZMove,         // x: raw z axis (AxisCentre at rest); code: joystickButton bits
     SetFocus,          // the window has the keyboard focus
     KillFocus,         // the window has lost the keyboard focus (another window took it, or it was minimised)
     MouseMove,         // x, y: the pointer's client position (signed); code: MouseButtonBits held
@@ -31,8 +31,27 @@ enum class MessageKind {
     MouseDoubleClick,  // code: MouseButton; the second press of a double click, in place of its down
     MouseWheel,        // x: signed notches, positive away from the user
     PadMove,  // a game controller's state at every poll: code: PadButton bits; x, y: the left and right
-              // sticks, each with its x in the low word and its y in the high word, 0 to 65535
+              // sticks, each as packStick packs it
 };
+
+// An axis of the joystick messages runs from 0 to 65535 and rests here.
+inline constexpr std::uint32_t AxisCentre = 32768;
+
+// The bit of a joystick's button in Joy1Move and Joy1ZMove, the first button numbered 1.
+constexpr std::uint32_t joystickButton(int number) {
+    return std::uint32_t{1} << (number - 1);
+}
+
+// A stick of PadMove: its x axis in the low word, its y axis in the high word.
+constexpr std::uint32_t packStick(std::uint32_t x, std::uint32_t y) {
+    return (x & 0xFFFF) | (y << 16);
+}
+constexpr std::uint32_t stickX(std::uint32_t stick) {
+    return stick & 0xFFFF;
+}
+constexpr std::uint32_t stickY(std::uint32_t stick) {
+    return stick >> 16;
+}
 
 // The mouse buttons of the mouse messages.
 enum MouseButton : std::uint32_t { MouseLeft = 1, MouseRight = 2, MouseMiddle = 3 };

@@ -10,17 +10,4 @@ namespace platform {
 // extension and found without regard to case; empty when there is none by that name.
 std::span<const std::byte> findResource(std::string_view name);
 
-namespace embedded {
-
-struct Resource {
-    const char* name;
-    const unsigned char* bytes;
-    std::size_t size;
-};
-
-// Written into the build tree by tools/embed_resources.cmake.
-extern const std::span<const Resource> resources;
-
-}  // namespace embedded
-
 }  // namespace platform

@@ -69,7 +69,8 @@ class Window {
   private:
     friend struct NativeEvents;
 
-    Window(void* native, WindowId id, WindowProcedure procedure);
+    Window(void* native, WindowId id, WindowProcedure procedure)
+        : native_(native), id_(id), procedure_(procedure) {}
     // Reports a client size as a Size message, sent now or posted, unless it is the size last reported.
     void reportSize(std::uint32_t width, std::uint32_t height, bool send);
 

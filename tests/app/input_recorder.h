@@ -8,10 +8,10 @@
 // An Input that records every call, in order.
 class InputRecorder : public Input {
   public:
-    using Call = std::pair<int, bool>;
+    using Call = std::pair<Control, bool>;
 
     Input& input(int control, bool pressed) override {
-        calls.emplace_back(control, pressed);
+        calls.emplace_back(static_cast<Control>(control), pressed);
         return *this;
     }
 

@@ -11,7 +11,7 @@ namespace {
 using namespace std::chrono_literals;
 using Calls = std::vector<InputRecorder::Call>;
 
-constexpr std::uint32_t Centre = 32768;
+constexpr std::uint32_t Centre = platform::AxisCentre;
 
 // A captured joystick whose repeats are paced by a clock the test sets.
 class JoystickInputTest : public ::testing::Test {
@@ -97,7 +97,7 @@ TEST_F(JoystickInputTest, HeldControlsRepeatAtTheKeyboardsPace) {
     // Stick left, button 2 (bit 0x02) and the z axis high together for a second, polled every 10 ms.
     hold(0, Centre, 65535, 0x02, 1000ms);
     hold(Centre, Centre, Centre, 0, 100ms);
-    for (int control : {StepLeft, Shoot, TurnRight}) {
+    for (Control control : {StepLeft, Shoot, TurnRight}) {
         auto presses = std::count(scene.calls.begin(), scene.calls.end(), InputRecorder::Call{control, true});
         auto releases =
             std::count(scene.calls.begin(), scene.calls.end(), InputRecorder::Call{control, false});

@@ -13,8 +13,8 @@
 
 #include "allocation_counter.h"
 #include "platform/resources.h"
+#include "platform/shared/wave.h"
 #include "platform/sound.h"
-#include "platform/wave.h"
 #include "support/disk_audio.h"
 
 // The device plays 48 kHz mono signed 16-bit, so a 48 kHz mono sound reaches the file sample for sample.

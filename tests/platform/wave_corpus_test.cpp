@@ -5,7 +5,7 @@
 #include <iterator>
 #include <vector>
 
-#include "platform/wave.h"
+#include "platform/shared/wave.h"
 
 // Replays the fuzzer's regression corpus (fuzz/corpus) through the wave parser and decoder: each input once
 // crashed, hung or leaked, or covers a path worth keeping.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/resources.h"
-#include "platform/wave.h"
+#include "platform/shared/wave.h"
 
 namespace {
 

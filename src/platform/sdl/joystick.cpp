@@ -1,7 +1,7 @@
 #include "platform/joystick.h"
 
-#include "platform/queued_messages.h"
 #include "platform/sdl/native.h"
+#include "platform/shared/polled_joystick.h"
 
 #include <algorithm>
 
@@ -9,25 +9,13 @@ namespace platform {
 
 namespace {
 
-// The shortest polling period the joystick service offers.
-constexpr Uint64 MinimumPeriodMs = 10;
-// Polls missed while the loop was busy are caught up, but only this many at once.
-constexpr int MaximumCatchUp = 10;
-// An axis at rest, as the messages carry it.
-constexpr Uint32 Centre = 32768;
-
 struct Capture {
     bool active = false;
-    WindowId window = 0;
     // None while the capture waits for a joystick to be plugged in.
     SDL_Joystick* joystick = nullptr;
     // Set when SDL knows the joystick as a game controller: it is then read by its named controls.
     SDL_GameController* controller = nullptr;
-    Uint64 periodMs = MinimumPeriodMs;
-    Uint64 nextPoll = 0;
-    bool onlyChanges = false;
-    bool polled = false;
-    Uint32 x = 0, y = 0, z = 0, buttons = 0;
+    PolledJoystick polls;
 };
 
 Capture capture;
@@ -55,7 +43,7 @@ class JoystickSubsystem {
 Uint32 rawAxis(SDL_Joystick* joystick, int axis) {
     // SDL reports -32768 to 32767; the messages carry 0 to 65535 with the centre at 32768.
     Sint16 value = axis < SDL_JoystickNumAxes(joystick) ? SDL_JoystickGetAxis(joystick, axis) : Sint16{0};
-    return static_cast<Uint32>(value + static_cast<int>(Centre));
+    return static_cast<Uint32>(value + static_cast<int>(AxisCentre));
 }
 
 // The z axis is often a gamepad's trigger, which rests at one end of its range: taken as it is, it would
@@ -70,7 +58,7 @@ Uint32 rawZ(SDL_Joystick* joystick) {
         return rawAxis(joystick, ZAxis);
     }
     int pulled = (SDL_JoystickGetAxis(joystick, ZAxis) - rest) / 2;
-    return static_cast<Uint32>(pulled + static_cast<int>(Centre));
+    return static_cast<Uint32>(pulled + static_cast<int>(AxisCentre));
 }
 
 Uint32 buttonBits(SDL_Joystick* joystick) {
@@ -84,29 +72,12 @@ Uint32 buttonBits(SDL_Joystick* joystick) {
     return bits;
 }
 
-void report(Uint32 x, Uint32 y, Uint32 z, Uint32 buttons) {
-    bool first = !capture.polled;
-    bool moved = first || x != capture.x || y != capture.y || buttons != capture.buttons;
-    bool zMoved = first || z != capture.z || buttons != capture.buttons;
-    capture.polled = true;
-    capture.x = x;
-    capture.y = y;
-    capture.z = z;
-    capture.buttons = buttons;
-    if (!capture.onlyChanges || moved) {
-        queued::enqueue(
-            {.window = capture.window, .kind = MessageKind::Joy1Move, .code = buttons, .x = x, .y = y});
-    }
-    if (!capture.onlyChanges || zMoved) {
-        queued::enqueue({.window = capture.window, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
-    }
-}
-
 Uint32 padStick(SDL_GameController* controller, SDL_GameControllerAxis x, SDL_GameControllerAxis y) {
     auto raw = [controller](SDL_GameControllerAxis axis) {
-        return static_cast<Uint32>(SDL_GameControllerGetAxis(controller, axis) + static_cast<int>(Centre));
+        return static_cast<Uint32>(SDL_GameControllerGetAxis(controller, axis) +
+                                   static_cast<int>(AxisCentre));
     };
-    return raw(x) | (raw(y) << 16);
+    return packStick(raw(x), raw(y));
 }
 
 Uint32 padButtons(SDL_GameController* controller) {
@@ -127,26 +98,15 @@ Uint32 padButtons(SDL_GameController* controller) {
     return bits;
 }
 
-void reportPad(Uint32 left, Uint32 right, Uint32 buttons) {
-    bool moved = !capture.polled || left != capture.x || right != capture.y || buttons != capture.buttons;
-    capture.polled = true;
-    capture.x = left;
-    capture.y = right;
-    capture.buttons = buttons;
-    if (!capture.onlyChanges || moved) {
-        queued::enqueue(
-            {.window = capture.window, .kind = MessageKind::PadMove, .code = buttons, .x = left, .y = right});
-    }
-}
-
 void pollOnce() {
     if (SDL_GameController* pad = capture.controller) {
-        reportPad(padStick(pad, SDL_CONTROLLER_AXIS_LEFTX, SDL_CONTROLLER_AXIS_LEFTY),
-                  padStick(pad, SDL_CONTROLLER_AXIS_RIGHTX, SDL_CONTROLLER_AXIS_RIGHTY), padButtons(pad));
+        capture.polls.reportPad(padStick(pad, SDL_CONTROLLER_AXIS_LEFTX, SDL_CONTROLLER_AXIS_LEFTY),
+                                padStick(pad, SDL_CONTROLLER_AXIS_RIGHTX, SDL_CONTROLLER_AXIS_RIGHTY),
+                                padButtons(pad));
         return;
     }
-    report(rawAxis(capture.joystick, 0), rawAxis(capture.joystick, 1), rawZ(capture.joystick),
-           buttonBits(capture.joystick));
+    capture.polls.report(rawAxis(capture.joystick, 0), rawAxis(capture.joystick, 1), rawZ(capture.joystick),
+                         buttonBits(capture.joystick));
 }
 
 void closeTaken() {
@@ -167,11 +127,12 @@ void take(int device) {
     capture.joystick = capture.controller != nullptr ? SDL_GameControllerGetJoystick(capture.controller)
                        : device >= 0                 ? SDL_JoystickOpen(device)
                                                      : nullptr;
-    capture.polled = false;
-    capture.nextPoll = SDL_GetTicks64() + capture.periodMs;
+    capture.polls.restart(static_cast<double>(SDL_GetTicks64()));
 }
 
-bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne) {
+}  // namespace
+
+bool startJoystickCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne) {
     if (!window.alive()) {
         return false;
     }
@@ -182,10 +143,7 @@ bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool wait
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
         return false;
     }
-    capture = {};
-    capture.window = window.id();
-    capture.periodMs = std::max<Uint64>(periodMs, MinimumPeriodMs);
-    capture.onlyChanges = onlyChanges;
+    capture = {.polls = PolledJoystick(window.id(), periodMs, onlyChanges)};
     take(SDL_NumJoysticks() > 0 ? 0 : -1);
     if (capture.joystick == nullptr && !waitForOne) {
         closeTaken();
@@ -196,8 +154,6 @@ bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool wait
     capture.active = true;
     return true;
 }
-
-}  // namespace
 
 unsigned joystickCount() {
     JoystickSubsystem subsystem;
@@ -218,14 +174,6 @@ bool firstJoystickPlugged() {
     return attached;
 }
 
-bool captureJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
-    return startCapture(window, periodMs, onlyChanges, false);
-}
-
-bool awaitJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
-    return startCapture(window, periodMs, onlyChanges, true);
-}
-
 void releaseJoystick() {
     if (!capture.active) {
         return;
@@ -241,22 +189,17 @@ void pollJoystick() {
     if (capture.joystick == nullptr) {
         return;
     }
-    Uint64 now = SDL_GetTicks64();
-    if (now < capture.nextPoll) {
+    const int due = capture.polls.duePolls(static_cast<double>(SDL_GetTicks64()));
+    if (due == 0 || SDL_JoystickGetAttached(capture.joystick) != SDL_TRUE) {
         return;
     }
-    Uint64 due = (now - capture.nextPoll) / capture.periodMs + 1;
-    capture.nextPoll += due * capture.periodMs;
-    if (SDL_JoystickGetAttached(capture.joystick) != SDL_TRUE) {
-        return;
-    }
-    for (Uint64 poll = 0; poll < std::min<Uint64>(due, MaximumCatchUp); ++poll) {
+    for (int poll = 0; poll < due; ++poll) {
         pollOnce();
     }
 }
 
 void releaseJoystickOf(WindowId window) {
-    if (capture.active && capture.window == window) {
+    if (capture.active && capture.polls.window() == window) {
         releaseJoystick();
     }
 }
@@ -272,11 +215,7 @@ void joystickRemoved(SDL_JoystickID instance) {
         return;
     }
     // Whatever was held is let go with the joystick.
-    if (capture.polled && capture.controller != nullptr) {
-        reportPad(Centre | (Centre << 16), Centre | (Centre << 16), 0);
-    } else if (capture.polled) {
-        report(Centre, Centre, Centre, 0);
-    }
+    capture.polls.reportGone(capture.controller != nullptr);
     closeTaken();
     take(SDL_NumJoysticks() > 0 ? 0 : -1);
 }

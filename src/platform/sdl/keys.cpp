@@ -17,7 +17,7 @@ VirtualKey virtualKeyOf(const SDL_Keysym& keysym) {
         return static_cast<VirtualKey>('0' + (key - SDLK_0));
     }
     if (key >= SDLK_F1 && key <= SDLK_F12) {
-        return 0x70 + static_cast<VirtualKey>(key - SDLK_F1);
+        return functionKey(1 + (key - SDLK_F1));
     }
     switch (key) {
         case SDLK_RETURN:

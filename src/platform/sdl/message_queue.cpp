@@ -1,8 +1,8 @@
 #include "platform/message_queue.h"
 
 #include "platform/keys.h"
-#include "platform/queued_messages.h"
 #include "platform/sdl/native.h"
+#include "platform/shared/program_queue.h"
 
 #include <algorithm>
 
@@ -37,7 +37,7 @@ void translateKey(const SDL_KeyboardEvent& key) {
     bool down = key.type == SDL_KEYDOWN;
     MessageKind kind = alt ? (down ? MessageKind::SysKeyDown : MessageKind::SysKeyUp)
                            : (down ? MessageKind::KeyDown : MessageKind::KeyUp);
-    queued::enqueue({.window = window->id(), .kind = kind, .code = sdl::virtualKeyOf(key.keysym)});
+    programQueue::push({.window = window->id(), .kind = kind, .code = sdl::virtualKeyOf(key.keysym)});
 }
 
 void translateWindowEvent(const SDL_WindowEvent& event) {
@@ -55,16 +55,17 @@ void translateWindowEvent(const SDL_WindowEvent& event) {
             NativeEvents::reportSize(*window, false);
             break;
         case SDL_WINDOWEVENT_EXPOSED:
-            queued::enqueue({.window = window->id(), .kind = MessageKind::Paint});
+            programQueue::push({.window = window->id(), .kind = MessageKind::Paint});
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-            queued::enqueue({.window = window->id(), .kind = MessageKind::SetFocus});
+            programQueue::push({.window = window->id(), .kind = MessageKind::SetFocus});
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            queued::enqueue({.window = window->id(), .kind = MessageKind::KillFocus});
+            programQueue::push({.window = window->id(), .kind = MessageKind::KillFocus});
             break;
         case SDL_WINDOWEVENT_CLOSE:
-            queued::enqueue({.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
+            programQueue::push(
+                {.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
             break;
         default:
             break;
@@ -96,17 +97,17 @@ void translateMotion(const SDL_MouseMotionEvent& motion) {
         return;
     }
     if (SDL_GetRelativeMouseMode() == SDL_TRUE) {
-        queued::enqueue({.window = window->id(),
-                         .kind = MessageKind::MouseRawMove,
-                         .x = signedField(motion.xrel),
-                         .y = signedField(motion.yrel)});
+        programQueue::push({.window = window->id(),
+                            .kind = MessageKind::MouseRawMove,
+                            .x = signedField(motion.xrel),
+                            .y = signedField(motion.yrel)});
         return;
     }
-    queued::enqueue({.window = window->id(),
-                     .kind = MessageKind::MouseMove,
-                     .code = mouseButtonBits(motion.state),
-                     .x = signedField(motion.x),
-                     .y = signedField(motion.y)});
+    programQueue::push({.window = window->id(),
+                        .kind = MessageKind::MouseMove,
+                        .code = mouseButtonBits(motion.state),
+                        .x = signedField(motion.x),
+                        .y = signedField(motion.y)});
 }
 
 void translateButton(const SDL_MouseButtonEvent& event) {
@@ -119,11 +120,11 @@ void translateButton(const SDL_MouseButtonEvent& event) {
     MessageKind kind = event.type == SDL_MOUSEBUTTONUP              ? MessageKind::MouseButtonUp
                        : event.clicks >= 2 && event.clicks % 2 == 0 ? MessageKind::MouseDoubleClick
                                                                     : MessageKind::MouseButtonDown;
-    queued::enqueue({.window = window->id(),
-                     .kind = kind,
-                     .code = button,
-                     .x = signedField(event.x),
-                     .y = signedField(event.y)});
+    programQueue::push({.window = window->id(),
+                        .kind = kind,
+                        .code = button,
+                        .x = signedField(event.x),
+                        .y = signedField(event.y)});
 }
 
 void translateWheel(const SDL_MouseWheelEvent& wheel) {
@@ -132,7 +133,7 @@ void translateWheel(const SDL_MouseWheelEvent& wheel) {
         return;
     }
     std::int32_t notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
-    queued::enqueue({.window = window->id(), .kind = MessageKind::MouseWheel, .x = signedField(notches)});
+    programQueue::push({.window = window->id(), .kind = MessageKind::MouseWheel, .x = signedField(notches)});
 }
 
 }  // namespace
@@ -142,7 +143,7 @@ void NativeEvents::translate(const SDL_Event& event) {
         case SDL_QUIT:
             // Also what SIGINT and SIGTERM become: every window is asked to close.
             for (Window* window : sdl::liveWindows()) {
-                queued::enqueue(
+                programQueue::push(
                     {.window = window->id(), .kind = MessageKind::SysCommand, .code = CommandClose});
             }
             break;
@@ -194,7 +195,7 @@ void NativeEvents::reportSize(Window& window, bool send) {
 bool peekMessage(Message& message) {
     pumpEvents();
     sdl::pollJoystick();
-    return queued::take(message);
+    return programQueue::take(message);
 }
 
 MessageResult dispatchMessage(const Message& message) {

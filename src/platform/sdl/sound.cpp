@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/wave.h"
+#include "platform/shared/wave.h"
 
 #if defined(__unix__)
 #include <fcntl.h>

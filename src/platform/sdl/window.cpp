@@ -1,20 +1,15 @@
 #include "platform/window.h"
 
 #include "platform/message_queue.h"
-#include "platform/queued_messages.h"
 #include "platform/sdl/native.h"
+#include "platform/shared/program_queue.h"
+#include "platform/shared/window_classes.h"
 
 #include <algorithm>
-#include <map>
 
 namespace platform {
 
 namespace {
-
-std::map<std::string, WindowProcedure>& classes() {
-    static std::map<std::string, WindowProcedure> registered;
-    return registered;
-}
 
 std::vector<Window*> windows;
 
@@ -57,14 +52,6 @@ Window* findWindow(WindowId id) {
 
 }  // namespace sdl
 
-bool registerClass(const std::string& className, WindowProcedure procedure) {
-    if (procedure == nullptr) {
-        return false;
-    }
-    auto [entry, added] = classes().emplace(className, procedure);
-    return added || entry->second == procedure;
-}
-
 Rect desktopRect() {
     bool started = SDL_WasInit(SDL_INIT_VIDEO) == 0;
     if (started && !sdl::startVideo()) {
@@ -82,8 +69,8 @@ Rect desktopRect() {
 }
 
 std::unique_ptr<Window> Window::create(const std::string& className, const std::string& caption) {
-    auto registered = classes().find(className);
-    if (registered == classes().end()) {
+    WindowProcedure procedure = windowClasses::procedureOf(className);
+    if (procedure == nullptr) {
         return nullptr;
     }
     // A joystick keeps reporting while another window has the focus.
@@ -99,14 +86,11 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    std::unique_ptr<Window> window(new Window(native, SDL_GetWindowID(native), registered->second));
+    std::unique_ptr<Window> window(new Window(native, SDL_GetWindowID(native), procedure));
     windows.push_back(window.get());
     sendMessage(*window, {.kind = MessageKind::Create});
     return window;
 }
-
-Window::Window(void* native, WindowId id, WindowProcedure procedure)
-    : native_(native), id_(id), procedure_(procedure) {}
 
 Window::~Window() {
     destroy();
@@ -152,10 +136,6 @@ bool Window::fullScreen() const {
     return alive() && (SDL_GetWindowFlags(sdl::nativeOf(*this)) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
-void Window::update() {
-    sendMessage(*this, {.kind = MessageKind::Paint});
-}
-
 void Window::setCaption(const std::string& caption) {
     if (alive()) {
         SDL_SetWindowTitle(sdl::nativeOf(*this), caption.c_str());
@@ -173,7 +153,7 @@ void Window::destroy() {
     destroying_ = true;
     sendMessage(*this, {.kind = MessageKind::Destroy});
     sdl::releaseJoystickOf(id_);
-    queued::discard(id_);
+    programQueue::discard(id_);
     windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
     // The native window only goes out of sight: a GL context made on it stays current until its owner
     // releases the context and then this object, as after a window is destroyed on Windows.

@@ -1,6 +1,6 @@
 #include "platform/joystick.h"
 
-#include "platform/queued_messages.h"
+#include "platform/shared/polled_joystick.h"
 #include "platform/web/native.h"
 
 #include <emscripten.h>
@@ -13,27 +13,16 @@ namespace platform {
 
 namespace {
 
-// The shortest polling period the joystick service offers, as on the desktop.
-constexpr double MinimumPeriodMs = 10;
-// Polls missed while the loop was busy are caught up, but only this many at once.
-constexpr int MaximumCatchUp = 10;
-// An axis at rest, as the messages carry it.
-constexpr std::uint32_t Centre = 32768;
 constexpr int ZAxis = 2;
 constexpr int NoPad = -1;
 
 struct Capture {
     bool active = false;
-    WindowId window = 0;
     // The browser's index of the pad in use; NoPad while the capture waits for one to be connected.
     int pad = NoPad;
-    double periodMs = MinimumPeriodMs;
-    double nextPoll = 0;
-    bool onlyChanges = false;
-    bool polled = false;
     // Where the z axis stood when first seen: a trigger rests at one end of its range.
     double zRest = 0;
-    std::uint32_t x = 0, y = 0, z = 0, buttons = 0;
+    PolledJoystick polls;
 };
 
 Capture capture;
@@ -62,14 +51,15 @@ int firstConnectedPad() {
     return NoPad;
 }
 
-// The browser reports -1 to 1; the messages carry 0 to 65535 with the centre at 32768.
+// The browser reports -1 to 1; the messages carry 0 to 65535 with the centre at AxisCentre.
 std::uint32_t rawAxis(double value) {
-    return static_cast<std::uint32_t>(std::clamp(std::lround(value * 32768.0) + 32768L, 0L, 65535L));
+    constexpr long centre = AxisCentre;
+    return static_cast<std::uint32_t>(std::clamp(std::lround(value * centre) + centre, 0L, 2 * centre - 1));
 }
 
 std::uint32_t rawZ(const EmscriptenGamepadEvent& state) {
     if (ZAxis >= state.numAxes) {
-        return Centre;
+        return AxisCentre;
     }
     // An axis that rested at one end (a trigger) is reported as one half of a centred axis, from the
     // centre at rest to the far end when pulled fully, as the desktop does.
@@ -89,42 +79,17 @@ std::uint32_t buttonBits(const EmscriptenGamepadEvent& state) {
     return bits;
 }
 
-void report(std::uint32_t x, std::uint32_t y, std::uint32_t z, std::uint32_t buttons) {
-    bool first = !capture.polled;
-    bool moved = first || x != capture.x || y != capture.y || buttons != capture.buttons;
-    bool zMoved = first || z != capture.z || buttons != capture.buttons;
-    capture.polled = true;
-    capture.x = x;
-    capture.y = y;
-    capture.z = z;
-    capture.buttons = buttons;
-    if (!capture.onlyChanges || moved) {
-        queued::enqueue(
-            {.window = capture.window, .kind = MessageKind::Joy1Move, .code = buttons, .x = x, .y = y});
-    }
-    if (!capture.onlyChanges || zMoved) {
-        queued::enqueue({.window = capture.window, .kind = MessageKind::Joy1ZMove, .code = buttons, .x = z});
-    }
-}
-
 // Takes the pad for the capture; its state is reported at the next poll.
 void take(int pad) {
     capture.pad = pad;
-    capture.polled = false;
-    capture.nextPoll = emscripten_get_now() + capture.periodMs;
+    capture.polls.restart(emscripten_get_now());
     EmscriptenGamepadEvent state{};
     capture.zRest = padState(pad, state) && ZAxis < state.numAxes ? state.axis[ZAxis] : 0;
 }
 
-// Whatever was held is let go with the pad.
-void padGone() {
-    if (capture.polled) {
-        report(Centre, Centre, Centre, 0);
-    }
-    take(NoPad);
-}
+}  // namespace
 
-bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne) {
+bool startJoystickCapture(Window& window, unsigned periodMs, bool onlyChanges, bool waitForOne) {
     if (!window.alive()) {
         return false;
     }
@@ -133,16 +98,10 @@ bool startCapture(Window& window, unsigned periodMs, bool onlyChanges, bool wait
     if (pad == NoPad && (!waitForOne || !sampleGamepads())) {
         return false;
     }
-    capture = {};
-    capture.active = true;
-    capture.window = window.id();
-    capture.periodMs = std::max<double>(periodMs, MinimumPeriodMs);
-    capture.onlyChanges = onlyChanges;
+    capture = {.active = true, .polls = PolledJoystick(window.id(), periodMs, onlyChanges)};
     take(pad);
     return true;
 }
-
-}  // namespace
 
 unsigned joystickCount() {
     if (!sampleGamepads()) {
@@ -160,15 +119,6 @@ bool firstJoystickPlugged() {
     return firstConnectedPad() != NoPad;
 }
 
-bool captureJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
-    return startCapture(window, periodMs, onlyChanges, false);
-}
-
-// A pad connected after the page has loaded is noticed at the next poll.
-bool awaitJoystick(Window& window, unsigned periodMs, bool onlyChanges) {
-    return startCapture(window, periodMs, onlyChanges, true);
-}
-
 void releaseJoystick() {
     capture = {};
 }
@@ -179,28 +129,28 @@ void pollJoystick() {
     if (!capture.active) {
         return;
     }
-    const double now = emscripten_get_now();
-    if (now < capture.nextPoll) {
+    const int due = capture.polls.duePolls(emscripten_get_now());
+    if (due == 0) {
         return;
     }
-    const auto due = static_cast<int>(std::min((now - capture.nextPoll) / capture.periodMs + 1, 1e6));
-    capture.nextPoll += due * capture.periodMs;
     if (capture.pad == NoPad) {
         take(firstConnectedPad());
         return;
     }
     EmscriptenGamepadEvent state{};
     if (!sampleGamepads() || !padState(capture.pad, state)) {
-        padGone();
+        // Whatever was held is let go with the pad.
+        capture.polls.reportGone(false);
+        take(NoPad);
         return;
     }
-    for (int poll = 0; poll < std::min(due, MaximumCatchUp); ++poll) {
-        report(rawAxis(state.axis[0]), rawAxis(state.axis[1]), rawZ(state), buttonBits(state));
+    for (int poll = 0; poll < due; ++poll) {
+        capture.polls.report(rawAxis(state.axis[0]), rawAxis(state.axis[1]), rawZ(state), buttonBits(state));
     }
 }
 
 void releaseJoystickOf(WindowId window) {
-    if (capture.active && capture.window == window) {
+    if (capture.active && capture.polls.window() == window) {
         releaseJoystick();
     }
 }

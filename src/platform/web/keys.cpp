@@ -19,7 +19,7 @@ VirtualKey virtualKeyOf(std::string_view code) {
             number = digit >= '0' && digit <= '9' ? number * 10 + (digit - '0') : 0;
         }
         if (number >= 1 && number <= 12) {
-            return KeyF4 - 4 + static_cast<VirtualKey>(number);
+            return functionKey(number);
         }
     }
     constexpr std::array<std::pair<std::string_view, VirtualKey>, 8> named{{

@@ -2,7 +2,7 @@
 
 #include "platform/cursor.h"
 #include "platform/keys.h"
-#include "platform/queued_messages.h"
+#include "platform/shared/program_queue.h"
 #include "platform/web/native.h"
 
 #include <emscripten/html5.h>
@@ -27,24 +27,24 @@ EM_BOOL keyChanged(int eventType, const EmscriptenKeyboardEvent* event, void*) {
     held[key & 0xFF] = down;
     MessageKind kind = event->altKey ? (down ? MessageKind::SysKeyDown : MessageKind::SysKeyUp)
                                      : (down ? MessageKind::KeyDown : MessageKind::KeyUp);
-    queued::enqueue({.window = inputWindow, .kind = kind, .code = key});
+    programQueue::push({.window = inputWindow, .kind = kind, .code = key});
     // The page would scroll on the arrows and Space; the browser's own shortcuts stay its own.
     return key != KeyOther && !event->ctrlKey && !event->metaKey;
 }
 
 EM_BOOL focusChanged(int eventType, const EmscriptenFocusEvent*, void*) {
     if (eventType == EMSCRIPTEN_EVENT_FOCUS) {
-        queued::enqueue({.window = inputWindow, .kind = MessageKind::SetFocus});
+        programQueue::push({.window = inputWindow, .kind = MessageKind::SetFocus});
         return EM_FALSE;
     }
     for (std::size_t key = 0; key < held.size(); ++key) {
         if (held[key]) {
             held[key] = false;
-            queued::enqueue(
+            programQueue::push(
                 {.window = inputWindow, .kind = MessageKind::KeyUp, .code = static_cast<VirtualKey>(key)});
         }
     }
-    queued::enqueue({.window = inputWindow, .kind = MessageKind::KillFocus});
+    programQueue::push({.window = inputWindow, .kind = MessageKind::KillFocus});
     return EM_FALSE;
 }
 
@@ -98,26 +98,26 @@ EM_BOOL mouseButtonChanged(int eventType, const EmscriptenMouseEvent* event, voi
         // A third press starts the next pair, as on the desktop.
         lastPress = second ? Press{} : Press{button, now, event->targetX, event->targetY};
     }
-    queued::enqueue({.window = inputWindow,
-                     .kind = kind,
-                     .code = button,
-                     .x = canvasPixel(event->targetX),
-                     .y = canvasPixel(event->targetY)});
+    programQueue::push({.window = inputWindow,
+                        .kind = kind,
+                        .code = button,
+                        .x = canvasPixel(event->targetX),
+                        .y = canvasPixel(event->targetY)});
     return EM_FALSE;
 }
 
 EM_BOOL mouseMoved(int, const EmscriptenMouseEvent* event, void*) {
     if (pointerCaptured()) {
-        queued::enqueue({.window = inputWindow,
-                         .kind = MessageKind::MouseRawMove,
-                         .x = signedField(static_cast<std::int32_t>(event->movementX)),
-                         .y = signedField(static_cast<std::int32_t>(event->movementY))});
+        programQueue::push({.window = inputWindow,
+                            .kind = MessageKind::MouseRawMove,
+                            .x = signedField(static_cast<std::int32_t>(event->movementX)),
+                            .y = signedField(static_cast<std::int32_t>(event->movementY))});
     } else {
-        queued::enqueue({.window = inputWindow,
-                         .kind = MessageKind::MouseMove,
-                         .code = mouseButtonBits(event->buttons),
-                         .x = canvasPixel(event->targetX),
-                         .y = canvasPixel(event->targetY)});
+        programQueue::push({.window = inputWindow,
+                            .kind = MessageKind::MouseMove,
+                            .code = mouseButtonBits(event->buttons),
+                            .x = canvasPixel(event->targetX),
+                            .y = canvasPixel(event->targetY)});
     }
     return EM_FALSE;
 }
@@ -134,9 +134,9 @@ EM_BOOL wheelTurned(int, const EmscriptenWheelEvent* event, void*) {
     const double whole = std::trunc(wheelNotches);
     if (whole != 0) {
         wheelNotches -= whole;
-        queued::enqueue({.window = inputWindow,
-                         .kind = MessageKind::MouseWheel,
-                         .x = signedField(static_cast<std::int32_t>(whole))});
+        programQueue::push({.window = inputWindow,
+                            .kind = MessageKind::MouseWheel,
+                            .x = signedField(static_cast<std::int32_t>(whole))});
     }
     // Not the page's scroll or zoom.
     return EM_TRUE;
@@ -177,7 +177,7 @@ void stopListeningToInput() {
 
 bool peekMessage(Message& message) {
     web::pollJoystick();
-    return queued::take(message);
+    return programQueue::take(message);
 }
 
 MessageResult dispatchMessage(const Message& message) {

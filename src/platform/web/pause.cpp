@@ -9,16 +9,15 @@ namespace platform {
 
 namespace {
 
-// When the page last got its thread back: the work from then to the next pause is one frame's (the
-// messages, the step, the recording and submission of the drawing), without the browser's own part.
-double resumedAt = 0;
-
 // clang-format off
-EM_JS(void, addFrameWork, (double milliseconds), {
-    var work = Module.frameWork || (Module.frameWork = {frames: 0, totalMs: 0, longestMs: 0});
-    ++work.frames;
-    work.totalMs += milliseconds;
-    work.longestMs = Math.max(work.longestMs, milliseconds);
+// The page may watch the program hand its thread to the browser and get it back: the time from one
+// Module.onResume to the next Module.onPause is a frame's work (the messages, the step, the recording and
+// submission of the drawing) without the browser's own part.
+EM_JS(void, announce, (int resuming), {
+    var hook = resuming ? Module.onResume : Module.onPause;
+    if (hook) {
+        hook();
+    }
 });
 
 // The time (of emscripten_get_now) halfway through the first display frame from one display frame before
@@ -28,14 +27,20 @@ EM_JS(void, addFrameWork, (double milliseconds), {
 // frame: the shortest recent time between two, let rise slowly when the display slows. They are followed
 // until the program ends.
 EM_JS(double, displayFrameNear, (double deadline), {
+    // A 60 Hz display until its frames are seen; a gap this long between two is a stall, not the display,
+    // and a page that has shown no frame for as long shows none; a longer period is followed a sixteenth
+    // of the way at each frame.
+    var assumedPeriodMs = 1000 / 60;
+    var stallMs = 100;
+    var riseSteps = 16;
     var display = Module.displayFrames;
     if (!display) {
-        display = Module.displayFrames = {last: 0, period: 1000 / 60};
+        display = Module.displayFrames = {last: 0, period: assumedPeriodMs};
         var frame = at => {
             var gap = at - display.last;
             display.last = at;
             if (gap > 0) {
-                var rising = display.period + (Math.min(gap, 100) - display.period) / 16;
+                var rising = display.period + (Math.min(gap, stallMs) - display.period) / riseSteps;
                 display.period = Math.min(gap, rising);
             }
             if (!ABORT) {
@@ -45,7 +50,7 @@ EM_JS(double, displayFrameNear, (double deadline), {
         requestAnimationFrame(frame);
     }
     var now = performance.now();
-    if (document.hidden || now - display.last > 100) {
+    if (document.hidden || now - display.last > stallMs) {
         return deadline;
     }
     var frames = Math.max(Math.ceil((deadline - display.last) / display.period - 1), 1);
@@ -62,12 +67,9 @@ EM_JS(double, displayFrameNear, (double deadline), {
 // The page's loop blocks like the desktop's; each pause returns to the browser (Asyncify), which shows the
 // last frame and runs the page's events meanwhile. A frame can only be shown with a display frame: the
 // pause ends with the display frame it reaches, up to one display frame before the deadline, so that a
-// 60 Hz display shows every frame rather than 47 of its 60 unevenly. The frame's work is added up where
-// the page can read it, in Module.frameWork: frames, total and longest milliseconds.
+// 60 Hz display shows every frame rather than 47 of its 60 unevenly.
 void pauseUntil(std::chrono::steady_clock::time_point deadline) {
-    if (resumedAt > 0) {
-        addFrameWork(emscripten_get_now() - resumedAt);
-    }
+    announce(false);
     using Milliseconds = std::chrono::duration<double, std::milli>;
     const auto now = std::chrono::steady_clock::now();
     if (now < deadline) {
@@ -75,7 +77,7 @@ void pauseUntil(std::chrono::steady_clock::time_point deadline) {
         const double wake = displayFrameNear(start + Milliseconds(deadline - now).count());
         emscripten_sleep(static_cast<unsigned>(std::max(std::ceil(wake - start), 1.0)));
     }
-    resumedAt = emscripten_get_now();
+    announce(true);
 }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #include "platform/window.h"
 
 #include "platform/message_queue.h"
-#include "platform/queued_messages.h"
+#include "platform/shared/program_queue.h"
+#include "platform/shared/window_classes.h"
 #include "platform/web/native.h"
 
 #include <emscripten.h>
@@ -9,17 +10,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <string>
 
 namespace platform {
 
 namespace {
-
-std::map<std::string, WindowProcedure>& classes() {
-    static std::map<std::string, WindowProcedure> registered;
-    return registered;
-}
 
 Window* live = nullptr;
 WindowId lastId = 0;
@@ -56,7 +51,7 @@ EM_BOOL pageResized(int, const EmscriptenUiEvent*, void*) {
 EM_BOOL visibilityChanged(int, const EmscriptenVisibilityChangeEvent*, void*) {
     if (live != nullptr) {
         NativeEvents::reportSize(*live, false);
-        queued::enqueue({.window = live->id(), .kind = MessageKind::Paint});
+        programQueue::push({.window = live->id(), .kind = MessageKind::Paint});
     }
     return EM_FALSE;
 }
@@ -108,14 +103,6 @@ Window* liveWindow() {
 
 }  // namespace web
 
-bool registerClass(const std::string& className, WindowProcedure procedure) {
-    if (procedure == nullptr) {
-        return false;
-    }
-    auto [entry, added] = classes().emplace(className, procedure);
-    return added || entry->second == procedure;
-}
-
 Rect desktopRect() {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
@@ -126,16 +113,15 @@ Rect desktopRect() {
 }
 
 std::unique_ptr<Window> Window::create(const std::string& className, const std::string& caption) {
-    auto registered = classes().find(className);
+    WindowProcedure procedure = windowClasses::procedureOf(className);
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     // One page, one canvas: a second window has nowhere to go.
-    if (registered == classes().end() || live != nullptr || !canvasPixels(width, height)) {
+    if (procedure == nullptr || live != nullptr || !canvasPixels(width, height)) {
         return nullptr;
     }
     // The window's handle is the canvas's name, which the other parts of the backend address it by.
-    std::unique_ptr<Window> window(
-        new Window(const_cast<char*>(web::CanvasTarget), ++lastId, registered->second));
+    std::unique_ptr<Window> window(new Window(const_cast<char*>(web::CanvasTarget), ++lastId, procedure));
     live = window.get();
     window->setCaption(caption);
     listenToPage(true);
@@ -143,9 +129,6 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
     sendMessage(*window, {.kind = MessageKind::Create});
     return window;
 }
-
-Window::Window(void* native, WindowId id, WindowProcedure procedure)
-    : native_(native), id_(id), procedure_(procedure) {}
 
 Window::~Window() {
     destroy();
@@ -182,10 +165,6 @@ bool Window::fullScreen() const {
            status.isFullscreen;
 }
 
-void Window::update() {
-    sendMessage(*this, {.kind = MessageKind::Paint});
-}
-
 void Window::setCaption(const std::string& caption) {
     if (alive()) {
         shownCaption = caption;
@@ -206,7 +185,7 @@ void Window::destroy() {
     web::releaseJoystickOf(id_);
     web::stopListeningToInput();
     listenToPage(false);
-    queued::discard(id_);
+    programQueue::discard(id_);
     live = nullptr;
     alive_ = false;
 }

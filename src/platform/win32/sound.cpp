@@ -1,12 +1,11 @@
 #include "platform/sound.h"
 
+#include "platform/shared/wave.h"
 #include "platform/win32/native.h"
 
 #include <mmsystem.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,41 +44,14 @@ std::optional<std::string> resourceNameOf(std::span<const std::byte> wave) {
     return search.name;
 }
 
-std::uint32_t littleEndian32(std::span<const std::byte> bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        value |= std::to_integer<std::uint32_t>(bytes[at + i]) << (8 * i);
-    }
-    return value;
-}
-
 // How long the wave plays: its data size over the format's average byte rate (zero when either is missing).
 Clock::duration playingTime(std::span<const std::byte> wave) {
-    constexpr std::size_t RiffHeader = 12;
-    constexpr std::size_t ChunkHeader = 8;
-    constexpr std::size_t AverageRateOffset = 8;
-    std::uint32_t averageBytesPerSecond = 0;
-    std::uint32_t dataSize = 0;
-    for (std::size_t at = RiffHeader; at + ChunkHeader <= wave.size();) {
-        std::uint32_t size = littleEndian32(wave, at + 4);
-        std::span<const std::byte> id = wave.subspan(at, 4);
-        auto is = [id](const char* name) {
-            return std::equal(id.begin(), id.end(), name,
-                              [](std::byte b, char c) { return std::to_integer<char>(b) == c; });
-        };
-        if (is("fmt ") && size >= AverageRateOffset + 4 && at + ChunkHeader + size <= wave.size()) {
-            averageBytesPerSecond = littleEndian32(wave, at + ChunkHeader + AverageRateOffset);
-        } else if (is("data")) {
-            dataSize = size;
-        }
-        // Chunks are padded to an even size.
-        at += ChunkHeader + size + (size & 1);
-    }
-    if (averageBytesPerSecond == 0) {
+    std::optional<WaveFile> file = parseWave(wave);
+    if (!file || file->format.averageBytesPerSecond == 0) {
         return {};
     }
-    return std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(static_cast<double>(dataSize) / averageBytesPerSecond));
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
+        static_cast<double>(file->data.size()) / file->format.averageBytesPerSecond));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include "platform/shared/window_classes.h"
 #include "platform/win32/native.h"
 
 #include <algorithm>
@@ -10,11 +11,6 @@ namespace platform {
 
 namespace {
 
-std::map<std::string, WindowProcedure>& classes() {
-    static std::map<std::string, WindowProcedure> registered;
-    return registered;
-}
-
 std::vector<Window*> windows;
 // The window whose CreateWindowExA is running: its first messages arrive before its handle is known.
 Window* creating = nullptr;
@@ -24,6 +20,25 @@ std::map<WindowId, WINDOWPLACEMENT> placementsBeforeFullScreen;
 
 HINSTANCE instance() {
     return GetModuleHandleA(nullptr);
+}
+
+// Windows learns of a class when its first window is made.
+bool registerWithWindows(const std::string& className) {
+    WNDCLASSA windowClass{};
+    if (GetClassInfoA(instance(), className.c_str(), &windowClass) &&
+        windowClass.lpfnWndProc == NativeEvents::windowProcedure) {
+        return true;
+    }
+    windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = NativeEvents::windowProcedure;
+    windowClass.hInstance = instance();
+    // Without an icon resource the class simply has no icon.
+    windowClass.hIcon = LoadIconA(instance(), "icon");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    windowClass.lpszClassName = className.c_str();
+    return RegisterClassA(&windowClass) != 0;
 }
 
 }  // namespace
@@ -77,30 +92,6 @@ LRESULT CALLBACK NativeEvents::windowProcedure(HWND hwnd, UINT message, WPARAM w
     }
 }
 
-bool registerClass(const std::string& className, WindowProcedure procedure) {
-    if (procedure == nullptr) {
-        return false;
-    }
-    auto registered = classes().find(className);
-    if (registered != classes().end()) {
-        return registered->second == procedure;
-    }
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = NativeEvents::windowProcedure;
-    windowClass.hInstance = instance();
-    // Without an icon resource the class simply has no icon.
-    windowClass.hIcon = LoadIconA(instance(), "icon");
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    windowClass.lpszClassName = className.c_str();
-    if (RegisterClassA(&windowClass) == 0) {
-        return false;
-    }
-    classes().emplace(className, procedure);
-    return true;
-}
-
 Rect desktopRect() {
     RECT desktop{};
     if (!GetWindowRect(GetDesktopWindow(), &desktop)) {
@@ -110,11 +101,11 @@ Rect desktopRect() {
 }
 
 std::unique_ptr<Window> Window::create(const std::string& className, const std::string& caption) {
-    auto registered = classes().find(className);
-    if (registered == classes().end()) {
+    WindowProcedure procedure = windowClasses::procedureOf(className);
+    if (procedure == nullptr || !registerWithWindows(className)) {
         return nullptr;
     }
-    std::unique_ptr<Window> window(new Window(nullptr, ++lastId, registered->second));
+    std::unique_ptr<Window> window(new Window(nullptr, ++lastId, procedure));
     creating = window.get();
     HWND hwnd =
         CreateWindowExA(0, className.c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
@@ -130,9 +121,6 @@ std::unique_ptr<Window> Window::create(const std::string& className, const std::
     }
     return window;
 }
-
-Window::Window(void* native, WindowId id, WindowProcedure procedure)
-    : native_(native), id_(id), procedure_(procedure) {}
 
 Window::~Window() {
     if (alive() && !destroying_) {

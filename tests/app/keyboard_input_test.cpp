@@ -1,9 +1,12 @@
-#include "app/window_procedure.h"
+#include "app/keyboard_input.h"
+
+#include "input_recorder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -15,34 +18,37 @@ struct SceneRecorder {
     void toggleFullScreen() { log.push_back("full screen"); }
     void togglePause() { log.push_back("pause"); }
     void releasePointer() { log.push_back("release"); }
-    SceneRecorder& input(int control, bool pressed) {
-        log.push_back("input " + std::to_string(control) + (pressed ? " down" : " up"));
+    SceneRecorder& input(Control control, bool pressed) {
+        log.push_back(InputRecorder::Call{control, pressed});
         return *this;
     }
-    std::vector<std::string> log;
+    // An action, or a control's press or release.
+    using Entry = std::variant<std::string, InputRecorder::Call>;
+    std::vector<Entry> log;
 };
 
-using Log = std::vector<std::string>;
+using Call = InputRecorder::Call;
+using Log = std::vector<SceneRecorder::Entry>;
 
 }  // namespace
 
 TEST(KeyPressed, EscapeClosesAndStillDeliversNoControl) {
     SceneRecorder scene;
     keyPressed(scene, platform::KeyEscape);
-    EXPECT_EQ(scene.log, (Log{"close", "input 8 down"}));
+    EXPECT_EQ(scene.log, (Log{"close", Call{NoControl, true}}));
 }
 
 TEST(KeyPressed, WCyclesThePolygonModeAndDeliversNoControl) {
     SceneRecorder scene;
     keyPressed(scene, platform::letterKey('W'));
-    EXPECT_EQ(scene.log, (Log{"cycle", "input 8 down"}));
+    EXPECT_EQ(scene.log, (Log{"cycle", Call{NoControl, true}}));
 }
 
 TEST(KeyPressed, OtherKeysOnlyDeliverTheirControl) {
     SceneRecorder scene;
     keyPressed(scene, platform::letterKey('S'));
     keyPressed(scene, platform::KeySpace);
-    EXPECT_EQ(scene.log, (Log{"input 0 down", "input 7 down"}));
+    EXPECT_EQ(scene.log, (Log{Call{Forward, true}, Call{Shoot, true}}));
 }
 
 TEST(KeyPressed, NewKeysActAndStillDeliverNoControl) {
@@ -53,12 +59,12 @@ TEST(KeyPressed, NewKeysActAndStillDeliverNoControl) {
     for (const auto& [key, action] : cases) {
         SceneRecorder scene;
         keyPressed(scene, key);
-        EXPECT_EQ(scene.log, (Log{action, "input 8 down"})) << action;
+        EXPECT_EQ(scene.log, (Log{action, Call{NoControl, true}})) << action;
     }
 }
 
-TEST(SwitchKeys, AHeldSwitchingKeySwitchesOncePerPress) {
-    SwitchKeys keys;
+TEST(KeyboardInput, AHeldSwitchingKeySwitchesOncePerPress) {
+    KeyboardInput keys;
     for (platform::VirtualKey key : {platform::letterKey('P'), platform::KeyF11, platform::KeyReturn}) {
         EXPECT_FALSE(keys.repeats(key));
         EXPECT_TRUE(keys.repeats(key)) << key << " held and repeated";

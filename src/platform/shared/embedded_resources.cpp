@@ -1,3 +1,4 @@
+#include "platform/shared/embedded_resources.h"
 #include "platform/resources.h"
 
 #include <algorithm>

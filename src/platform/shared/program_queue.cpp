@@ -1,4 +1,4 @@
-#include "platform/queued_messages.h"
+#include "platform/shared/program_queue.h"
 
 #include "platform/keys.h"
 #include "platform/message_queue.h"
@@ -17,9 +17,9 @@ int quitCode = 0;
 
 }  // namespace
 
-namespace queued {
+namespace programQueue {
 
-void enqueue(const Message& message) {
+void push(const Message& message) {
     queue.push_back(message);
 }
 
@@ -41,7 +41,7 @@ bool take(Message& message) {
     return false;
 }
 
-}  // namespace queued
+}  // namespace programQueue
 
 MessageResult sendMessage(Window& window, Message message) {
     if (!window.alive()) {
@@ -61,6 +61,10 @@ void postMessage(Window& window, Message message) {
 void postQuitMessage(int exitCode) {
     quitPosted = true;
     quitCode = exitCode;
+}
+
+void Window::update() {
+    sendMessage(*this, {.kind = MessageKind::Paint});
 }
 
 // These backends learn a window's size from their own events, and report it as the system would.
