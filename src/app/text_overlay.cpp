@@ -32,6 +32,7 @@ constexpr const char* vertexShaderSource =
     "\tgl_Position = mvp * vec4(position, 0.0, 1.0);\n"
     "}\n";
 
+// Transparent texels are discarded rather than blended: they would leave the pixel as it was, at a cost.
 constexpr const char* fragmentShaderSource =
     "#version 330 core\n"
     "\n"
@@ -45,7 +46,10 @@ constexpr const char* fragmentShaderSource =
     "\n"
     "void main()\n"
     "{\n"
-    "\tfragColor = texture(diffuse, fTexCoord) * color;\n"
+    "\tvec4 texel = texture(diffuse, fTexCoord);\n"
+    "\tif (texel.a == 0.0)\n"
+    "\t\tdiscard;\n"
+    "\tfragColor = texel * color;\n"
     "}\n";
 
 struct OverlayState {
