@@ -61,6 +61,10 @@ struct OverlayState {
     GLuint fontTexture = 0;
     std::array<float, 16> projection{};
     GlyphTable glyphs{};
+    // Discarded transparency leaves opaque ink, which needs no blending unless the font or the colour is
+    // partly transparent: blending costs the renderer a read of every pixel drawn.
+    bool fontBlends = true;
+    bool colorBlends = false;
 };
 
 OverlayState overlay;
@@ -96,14 +100,20 @@ class OverlayDrawState {
         glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &vertexArray_);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_CULL_FACE);
-        glEnable(GL_BLEND);
+        if (overlay.fontBlends || overlay.colorBlends) {
+            glEnable(GL_BLEND);
+        } else {
+            glDisable(GL_BLEND);
+        }
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
     ~OverlayDrawState() {
         glBindVertexArray(static_cast<GLuint>(vertexArray_));
         glBlendFuncSeparate(static_cast<GLenum>(sourceRgb_), static_cast<GLenum>(destinationRgb_),
                             static_cast<GLenum>(sourceAlpha_), static_cast<GLenum>(destinationAlpha_));
-        if (!blend_) {
+        if (blend_) {
+            glEnable(GL_BLEND);
+        } else {
             glDisable(GL_BLEND);
         }
         if (depthTest_) {
@@ -203,6 +213,7 @@ bool buildFont() {
     }
     FontImage font = decodeBuiltInFont();
     overlay.glyphs = makeGlyphTable(font.glyphs);
+    overlay.fontBlends = font.partialAlpha;
     GLint previous = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
     glGenTextures(1, &overlay.fontTexture);
@@ -355,6 +366,7 @@ void endText() {
 }
 
 void setTextColor(float r, float g, float b, float a) {
+    overlay.colorBlends = a < 1.0f;
     if (overlay.program != 0) {
         glUniform4f(overlay.color, r, g, b, a);
     }

@@ -14,9 +14,9 @@
 // Ordered, owned lists of faces and vertices; every face refers only to vertices of its own mesh.
 // Editing operations work in place and return the mesh, so builders chain them. Order matters: drawing
 // follows the face order, and welding and nearest-vertex searches prefer earlier vertices.
-// While a recorder is bound, drawing replays the mesh's recording. Any non-const use of a mesh counts as an
-// edit that the next draw records again, the lists reached without const included; a vertex changed through
-// a reference kept from before is not seen.
+// While a recorder is bound, drawing replays the mesh's recording. Any non-const use of a mesh, reaching its
+// lists included, counts as an edit that the next draw records again; a vertex changed through a pointer
+// kept from before is not seen.
 class Mesh {
   public:
     Mesh() = default;
@@ -89,7 +89,7 @@ class Mesh {
 
     std::vector<std::unique_ptr<Face>> faces_;
     std::vector<std::unique_ptr<Vertex>> vertices_;
-    // Drawn through a const mesh, and no part of its value.
+    // A const mesh is drawn, and its recording is no part of its value.
     mutable MeshRecording recording_;
 };
 
