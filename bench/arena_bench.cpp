@@ -1,8 +1,11 @@
 // A presented frame of the combat program's arena, against a bare window that only clears, pauses 20 ms
 // and swaps, both in a shown 1280x1024 window on the same display. Process CPU counts the driver's own
-// rasterising threads; real time includes the pause. Run inside a display (scripts/with-display.sh).
+// rasterising threads; real time includes the pause. The arena without its overlay gives the overlay's share
+// of a frame. Run inside a display (scripts/with-display.sh).
 #include <SDL.h>
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 #include "app/logic.h"
 #include "firstperson/arena.h"
@@ -33,6 +36,18 @@ class BareWindow : public Logic {
     Input& input(int, bool) override { return *this; }
 };
 
+// The arena with no text over it: no hint, status or aiming cross.
+class ArenaWithoutOverlay : public FirstPerson::Arena {
+  public:
+    void update(double dt) override {
+        Arena::update(dt);
+        showHint("");
+    }
+    bool showsCrosshair() const override { return false; }
+};
+
+// "presented/s" counts the frames presented per second of real time with the frame step's pause of 20 ms,
+// the only pacing there is; a pacing of the display's own would be measured beside it.
 template <class Scene>
 void PresentedFrame(benchmark::State& state) {
     Scene scene;
@@ -41,9 +56,13 @@ void PresentedFrame(benchmark::State& state) {
     for (int i = 0; i < 10; ++i) {
         scene.frame();
     }
+    const auto framesBefore = scene.frames;
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         scene.frame();
     }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.counters["presented/s"] = static_cast<double>(scene.frames - framesBefore) / elapsed.count();
 }
 
 void BareWindowFrame(benchmark::State& state) {
@@ -55,5 +74,14 @@ void ArenaFrame(benchmark::State& state) {
     PresentedFrame<FirstPerson::Arena>(state);
 }
 BENCHMARK(ArenaFrame)->Unit(benchmark::kMillisecond)->MinTime(5)->MeasureProcessCPUTime()->UseRealTime();
+
+void ArenaWithoutOverlayFrame(benchmark::State& state) {
+    PresentedFrame<ArenaWithoutOverlay>(state);
+}
+BENCHMARK(ArenaWithoutOverlayFrame)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(5)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 }  // namespace

@@ -38,6 +38,36 @@ class PixelStream {
     std::array<std::uint8_t, 4> previous_{0, 0, 0, 0};
 };
 
+// The rows and columns of the cell at column (cell row 0 is image row 1) that hold a pixel with any alpha.
+Glyph::Ink inkOf(const FontImage& font, int column, int width) {
+    Glyph::Ink ink;
+    ink.left = width;
+    ink.top = glyphCellHeight;
+    for (int row = 0; row < glyphCellHeight; ++row) {
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = (static_cast<std::size_t>(1 + row) * static_cast<std::size_t>(font.width) +
+                                    static_cast<std::size_t>(column + x)) *
+                                   4;
+            if (font.rgba[at + 3] != 0) {
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x + 1);
+                ink.top = std::min(ink.top, row);
+                ink.bottom = std::max(ink.bottom, row + 1);
+            }
+        }
+    }
+    if (ink.right <= ink.left) {
+        return Glyph::Ink{};
+    }
+    const auto imageWidth = static_cast<float>(font.width);
+    const auto imageHeight = static_cast<float>(font.height);
+    ink.uMin = static_cast<float>(column + ink.left) / imageWidth;
+    ink.uMax = static_cast<float>(column + ink.right) / imageWidth;
+    ink.vMin = static_cast<float>(1 + ink.top) / imageHeight;
+    ink.vMax = static_cast<float>(1 + ink.bottom) / imageHeight;
+    return ink;
+}
+
 }  // namespace
 
 FontImage decodeFont(std::string_view characters, std::span<const std::uint64_t> table,
@@ -96,7 +126,11 @@ FontImage decodeFont(std::string_view characters, std::span<const std::uint64_t>
                           font.rgba.begin() + static_cast<std::ptrdiff_t>(start) + x * 4);
             }
         }
+        glyph.ink = inkOf(font, column, glyph.width);
         column += glyph.width + 1;
+    }
+    for (std::size_t alpha = 3; alpha < font.rgba.size(); alpha += 4) {
+        font.partialAlpha |= font.rgba[alpha] != 0 && font.rgba[alpha] != 255;
     }
     return font;
 }

@@ -21,6 +21,12 @@ struct Glyph {
     std::int32_t height = 0;
     float uMin = 0, vMin = 0, uMax = 0, vMax = 0;
     bool drawable = false;
+    // The part of the cell that holds ink, the only part drawn: in cell pixels (right and bottom exclusive),
+    // and where it lies in the image. Empty for a glyph without ink.
+    struct Ink {
+        std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+        float uMin = 0, vMin = 0, uMax = 0, vMax = 0;
+    } ink;
 };
 
 // Indexed by character code - firstGlyphCode; codes without a glyph keep a zeroed entry.
@@ -36,6 +42,8 @@ struct FontImage {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> rgba;  // width * height pixels, row 0 first
+    // Whether some pixel is neither transparent nor opaque, so that drawing must blend.
+    bool partialAlpha = false;
 };
 
 FontImage decodeFont(std::string_view characters, std::span<const std::uint64_t> table,

@@ -2,6 +2,7 @@
 
 #include "app/graphics.h"
 
+#include "app/display_lists.h"
 #include "app/message_loop.h"
 #include "app/text_overlay.h"
 #include "app/window_placement.h"
@@ -33,6 +34,8 @@ Graphics::PolygonMode currentPolygonMode = Graphics::PolygonMode::Filled;
 // The status text drawn over every frame, and the cross at the centre of a view that aims.
 std::unique_ptr<Text> overlayText;
 std::unique_ptr<Text> crosshairText;
+// Keeps the scene's meshes in the context, for the frames it presents.
+std::unique_ptr<MeshRecorder> meshRecorder;
 
 void initGlew() {
     GLenum result = glewInit();
@@ -64,8 +67,10 @@ void releaseOverlay() {
     textTerminate();
 }
 
-// Releases the window system's part in the reverse order of its making.
+// Releases the window system's part in the reverse order of its making; the meshes' recordings go first,
+// while their context is current.
 void releaseWindow() {
+    meshRecorder.reset();
     platform::releasePointer();
     platform::GlContext::makeNoneCurrent();
     glContext.reset();
@@ -119,6 +124,7 @@ Graphics::Graphics(std::string_view title, double size, const Color& background)
         }
         glContext->makeCurrent(*deviceContext);
         initGlew();
+        meshRecorder = makeDisplayLists();
         // The restored size and place; run() shows the window maximised.
         window->move(restoredPlacement(platform::desktopRect()));
         glEnable(GL_DEPTH_TEST);
@@ -170,7 +176,11 @@ void Graphics::present() {
         return;
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    current->draw();
+    {
+        // Recordings serve the scene's own frames; a draw() from elsewhere may reach another GL.
+        MeshRecorder::Binding recorded(meshRecorder.get());
+        current->draw();
+    }
     {
         FilledOverlay filled;
         beginText();

@@ -9,6 +9,10 @@ const Glyph& glyphOf(const GlyphTable& glyphs, unsigned char code) {
     return glyphs[code - firstGlyphCode];
 }
 
+bool hasInk(const Glyph& glyph) {
+    return glyph.drawable && glyph.ink.right > glyph.ink.left;
+}
+
 }  // namespace
 
 int layoutWidth(const GlyphTable& glyphs, std::string_view text) {
@@ -36,7 +40,7 @@ int layoutHeight(std::string_view text) {
 std::vector<float> layoutVertices(const GlyphTable& glyphs, std::string_view text) {
     auto drawable = std::count_if(text.begin(), text.end(), [&](char c) {
         auto code = static_cast<unsigned char>(c);
-        return inGlyphRange(code) && glyphOf(glyphs, code).drawable;
+        return inGlyphRange(code) && hasInk(glyphOf(glyphs, code));
     });
     std::vector<float> vertices;
     if (drawable == 0) {
@@ -61,18 +65,23 @@ std::vector<float> layoutVertices(const GlyphTable& glyphs, std::string_view tex
             continue;
         }
         const Glyph& g = glyphOf(glyphs, code);
-        const auto w = static_cast<float>(g.width);
-        if (g.drawable) {
+        if (hasInk(g)) {
+            // Only the ink's part of the cell: the rest is transparent, and drawing it would only cost.
+            const Glyph::Ink& ink = g.ink;
+            const float left = x + static_cast<float>(ink.left);
+            const float right = x + static_cast<float>(ink.right);
+            const float top = y + static_cast<float>(ink.top);
+            const float bottom = y + static_cast<float>(ink.bottom);
             vertices.insert(vertices.end(), {
-                                                x,     y,     g.uMin, g.vMin,  //
-                                                x + w, y + h, g.uMax, g.vMax,  //
-                                                x + w, y,     g.uMax, g.vMin,  //
-                                                x,     y,     g.uMin, g.vMin,  //
-                                                x,     y + h, g.uMin, g.vMax,  //
-                                                x + w, y + h, g.uMax, g.vMax,
+                                                left,  top,    ink.uMin, ink.vMin,  //
+                                                right, bottom, ink.uMax, ink.vMax,  //
+                                                right, top,    ink.uMax, ink.vMin,  //
+                                                left,  top,    ink.uMin, ink.vMin,  //
+                                                left,  bottom, ink.uMin, ink.vMax,  //
+                                                right, bottom, ink.uMax, ink.vMax,
                                             });
         }
-        x += w;
+        x += static_cast<float>(g.width);
     }
     return vertices;
 }

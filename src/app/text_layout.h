@@ -9,7 +9,7 @@
 // where an aligned text starts. A line feed starts a new line; a carriage return goes back to the line's
 // start without moving down; bytes outside the font's characters are skipped.
 
-// Four floats per vertex (x, y, u, v), six vertices per drawable character.
+// Four floats per vertex (x, y, u, v), six vertices per character with ink: a quad over the ink of its cell.
 inline constexpr int floatsPerVertex = 4;
 inline constexpr int verticesPerGlyph = 6;
 

@@ -27,6 +27,7 @@ constexpr const char* vertexShaderSource =
     "\tgl_Position = mvp * vec4(position, 0.0, 1.0);\n"
     "}\n";
 
+// Transparent texels are discarded rather than blended: they would leave the pixel as it was, at a cost.
 constexpr const char* fragmentShaderSource =
     "out vec4 fragColor;\n"
     "uniform sampler2D diffuse;\n"
@@ -34,14 +35,14 @@ constexpr const char* fragmentShaderSource =
     "in vec2 fTexCoord;\n"
     "void main()\n"
     "{\n"
-    "\tfragColor = texture(diffuse, fTexCoord) * color;\n"
+    "\tvec4 texel = texture(diffuse, fTexCoord);\n"
+    "\tif (texel.a == 0.0) discard;\n"
+    "\tfragColor = texel * color;\n"
     "}\n";
 
 // What beginText changes and endText gives back.
 struct SceneState {
-    bool depthTest = false;
-    bool cullFace = false;
-    bool blend = false;
+    bool depthTest = false, cullFace = false, blend = false;
 };
 
 struct OverlayState {
@@ -54,6 +55,10 @@ struct OverlayState {
     GlyphTable glyphs{};
     bool drawing = false;
     SceneState scene;
+    // Discarded transparency leaves opaque ink, which needs no blending unless the font or the colour is
+    // partly transparent: blending costs the renderer a read of every pixel drawn.
+    bool fontBlends = true;
+    bool colorBlends = false;
 };
 
 OverlayState overlay;
@@ -90,6 +95,7 @@ bool buildFont() {
     }
     FontImage font = decodeBuiltInFont();
     overlay.glyphs = makeGlyphTable(font.glyphs);
+    overlay.fontBlends = font.partialAlpha;
     GLint previous = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
     glGenTextures(1, &overlay.fontTexture);
@@ -237,7 +243,7 @@ void beginText() {
                      glIsEnabled(GL_BLEND) == GL_TRUE};
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
-    glEnable(GL_BLEND);
+    setCapability(GL_BLEND, overlay.fontBlends || overlay.colorBlends);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glUseProgram(overlay.program.name());
     glActiveTexture(GL_TEXTURE0);
@@ -260,7 +266,9 @@ void endText() {
 }
 
 void setTextColor(float r, float g, float b, float a) {
+    overlay.colorBlends = a < 1.0f;
     if (overlay.drawing) {
+        setCapability(GL_BLEND, overlay.fontBlends || overlay.colorBlends);
         glUniform4f(overlay.color, r, g, b, a);
     }
 }

@@ -23,16 +23,26 @@ Mesh::~Mesh() {
 }
 
 Vertex* Mesh::addVertex(std::unique_ptr<Vertex> vertex) {
+    edited();
     vertices_.push_back(std::move(vertex));
     return vertices_.back().get();
 }
 
 Face* Mesh::addFace(std::unique_ptr<Face> face) {
+    edited();
     faces_.push_back(std::move(face));
     return faces_.back().get();
 }
 
 void Mesh::draw() const {
+    if (MeshRecorder* recorder = MeshRecorder::bound()) {
+        recorder->draw(*this, recording_);
+        return;
+    }
+    drawFaces();
+}
+
+void Mesh::drawFaces() const {
     for (const auto& face : faces_) {
         face->draw();
     }
@@ -55,6 +65,7 @@ Vertex& Mesh::nearestVertex(const Vector& p) const {
 }
 
 Mesh& Mesh::moveNearestVertex(const Vector& p, const Vector& to) {
+    edited();
     nearestVertex(p).set(to);
     return *this;
 }
@@ -64,6 +75,7 @@ Mesh& Mesh::moveNearestVertex(double px, double py, double pz, double tx, double
 }
 
 Mesh& Mesh::paintNearestVertex(const Vector& p, const Color& c) {
+    edited();
     static_cast<Color&>(nearestVertex(p)) = c;
     return *this;
 }
@@ -73,6 +85,7 @@ Mesh& Mesh::paintNearestVertex(double x, double y, double z, const Color& c) {
 }
 
 Mesh& Mesh::paint(const Color& c) {
+    edited();
     for (auto& v : vertices_) {
         static_cast<Color&>(*v) = c;
     }
@@ -85,6 +98,7 @@ Mesh& Mesh::shade(const Color& c) {
     if (height == 0) {
         return *this;
     }
+    edited();
     for (auto& v : vertices_) {
         double t = (v->y - box.min.y) / height;
         v->r = (v->r - c.r) * t + c.r;
@@ -111,6 +125,7 @@ Mesh& Mesh::translate(double x, double y, double z) {
 }
 
 Mesh& Mesh::translate(const Vector& v) {
+    edited();
     for (auto& vertex : vertices_) {
         vertex->translate(v);
     }
@@ -126,6 +141,7 @@ Mesh& Mesh::scale(double x, double y, double z) {
 }
 
 Mesh& Mesh::scale(const Vector& v) {
+    edited();
     for (auto& vertex : vertices_) {
         vertex->multiply(v);
     }
@@ -139,6 +155,7 @@ Mesh& Mesh::scale(double s) {
 Mesh& Mesh::rotateX(double angle) {
     Matrix rotation;
     rotation.rotationX(angle);
+    edited();
     for (auto& vertex : vertices_) {
         vertex->transform(rotation);
     }
@@ -148,6 +165,7 @@ Mesh& Mesh::rotateX(double angle) {
 Mesh& Mesh::rotateY(double angle) {
     Matrix rotation;
     rotation.rotationY(angle);
+    edited();
     for (auto& vertex : vertices_) {
         vertex->transform(rotation);
     }
@@ -157,6 +175,7 @@ Mesh& Mesh::rotateY(double angle) {
 Mesh& Mesh::rotateZ(double angle) {
     Matrix rotation;
     rotation.rotationZ(angle);
+    edited();
     for (auto& vertex : vertices_) {
         vertex->transform(rotation);
     }
@@ -168,6 +187,7 @@ Mesh& Mesh::center() {
 }
 
 Mesh& Mesh::jitter(double d) {
+    edited();
     for (auto& vertex : vertices_) {
         vertex->jitter(Vector(d, 0, d));
     }
@@ -175,6 +195,7 @@ Mesh& Mesh::jitter(double d) {
 }
 
 Mesh& Mesh::snap(double steps) {
+    edited();
     for (auto& vertex : vertices_) {
         vertex->snap(steps);
     }
@@ -183,6 +204,7 @@ Mesh& Mesh::snap(double steps) {
 }
 
 Mesh& Mesh::weld(double tolerance) {
+    edited();
     const std::vector<std::size_t> survivor = weldSurvivors(vertices_, tolerance);
     std::unordered_map<const Vertex*, std::size_t> index;
     index.reserve(vertices_.size());
@@ -253,6 +275,7 @@ std::unique_ptr<Mesh> Mesh::copy() const {
 }
 
 Mesh& Mesh::clear() {
+    edited();
     vertices_.clear();
     faces_.clear();
     return *this;

@@ -7,12 +7,16 @@
 #include "geometry/bounds.h"
 #include "geometry/color.h"
 #include "geometry/face.h"
+#include "geometry/mesh_recorder.h"
 #include "geometry/vector.h"
 #include "geometry/vertex.h"
 
 // Ordered, owned lists of faces and vertices; every face refers only to vertices of its own mesh.
 // Editing operations work in place and return the mesh, so builders chain them. Order matters: drawing
 // follows the face order, and welding and nearest-vertex searches prefer earlier vertices.
+// While a recorder is bound, drawing replays the mesh's recording. Any non-const use of a mesh, reaching its
+// lists included, counts as an edit that the next draw records again; a vertex changed through a pointer
+// kept from before is not seen.
 class Mesh {
   public:
     Mesh() = default;
@@ -28,9 +32,13 @@ class Mesh {
     // The lists can't be changed from outside, but the faces and vertices in them can.
     const std::vector<std::unique_ptr<Face>>& faces() const { return faces_; }
     const std::vector<std::unique_ptr<Vertex>>& vertices() const { return vertices_; }
+    const std::vector<std::unique_ptr<Face>>& faces() { return edited().faces_; }
+    const std::vector<std::unique_ptr<Vertex>>& vertices() { return edited().vertices_; }
 
-    // Draws every face in list order.
+    // Replays the recording when a recorder is bound, else draws the faces.
     void draw() const;
+    // Draws every face in list order.
+    void drawFaces() const;
 
     // The earliest of the vertices closest to p; throws std::runtime_error for an empty mesh.
     Vertex& nearestVertex(const Vector& p) const;
@@ -74,8 +82,15 @@ class Mesh {
     Mesh& clear();
 
   private:
+    Mesh& edited() {
+        recording_.outdate();
+        return *this;
+    }
+
     std::vector<std::unique_ptr<Face>> faces_;
     std::vector<std::unique_ptr<Vertex>> vertices_;
+    // A const mesh is drawn, and its recording is no part of its value.
+    mutable MeshRecording recording_;
 };
 
 // One line per vertex: its index in a field of width 8, ": " and its position; then a blank line, the

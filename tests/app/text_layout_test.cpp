@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/font_data.h"
@@ -52,6 +54,17 @@ std::array<std::uint8_t, 4> texel(const FontImage& font, int x, int y) {
         (static_cast<std::size_t>(y) * static_cast<std::size_t>(font.width) + static_cast<std::size_t>(x)) *
         4;
     return {font.rgba[at], font.rgba[at + 1], font.rgba[at + 2], font.rgba[at + 3]};
+}
+
+// Where each character's cell starts, moved to the left edge of its ink.
+std::vector<float> inkLefts(std::string_view text, std::vector<float> cellLefts) {
+    std::size_t cell = 0;
+    for (char c : text) {
+        if (c != ' ' && c != '\n' && c != '\r') {
+            cellLefts[cell++] += static_cast<float>(glyph(c).ink.left);
+        }
+    }
+    return cellLefts;
 }
 
 // The x of the first vertex of every quad, in order.
@@ -109,6 +122,22 @@ TEST(FontData, TextureLayout) {
         EXPECT_FLOAT_EQ(g.uMax, static_cast<float>(column + g.width) / 806.0f);
         EXPECT_FLOAT_EQ(g.vMin, 1.0f / 19.0f);
         EXPECT_FLOAT_EQ(g.vMax, 18.0f / 19.0f);
+        // Only the cell's ink is drawn: the box around every texel with alpha, in cell pixels.
+        int left = g.width, right = 0, top = 17, bottom = 0;
+        for (int y = 1; y < 18; ++y) {
+            for (int dx = 0; dx < g.width; ++dx) {
+                if (texel(font, column + dx, y)[3] != 0) {
+                    left = std::min(left, dx);
+                    right = std::max(right, dx + 1);
+                    top = std::min(top, y - 1);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        EXPECT_EQ((std::array{g.ink.left, g.ink.top, g.ink.right, g.ink.bottom}),
+                  (std::array{left, top, right, bottom}));
+        EXPECT_FLOAT_EQ(g.ink.uMin, static_cast<float>(column + left) / 806.0f);
+        EXPECT_FLOAT_EQ(g.ink.vMax, static_cast<float>(1 + bottom) / 19.0f);
         // Every glyph shows white on a black outline, and only those two colours or nothing.
         std::map<std::uint32_t, int> colours;
         for (int y = 1; y < 18; ++y) {
@@ -123,6 +152,7 @@ TEST(FontData, TextureLayout) {
         column += g.width + 1;
     }
     EXPECT_EQ(column, font.width);
+    EXPECT_FALSE(font.partialAlpha);
 }
 
 TEST(FontData, PixelStreamHoldsExactlyTheBitmaps) {
@@ -171,14 +201,18 @@ TEST(TextLayout, StatusLine) {
     std::vector<float> vertices = layoutVertices(builtInGlyphs(), status);
     ASSERT_EQ(vertices.size(), 48u * 4u);
     // The blanks only advance the pen.
-    EXPECT_EQ(quadLefts(vertices), (std::vector<float>{0, 11, 24, 34, 43, 49, 58, 71}));
+    EXPECT_EQ(quadLefts(vertices), inkLefts(status, {0, 11, 24, 34, 43, 49, 58, 71}));
 
-    const Glyph& bracket = glyph('[');
+    // The bracket's quad covers its ink, not its whole 7 x 17 cell.
+    const Glyph::Ink& ink = glyph('[').ink;
+    const auto l = static_cast<float>(ink.left), t = static_cast<float>(ink.top);
+    const auto r = static_cast<float>(ink.right), b = static_cast<float>(ink.bottom);
+    EXPECT_LT((r - l) * (b - t), 7 * 17);
     const std::vector<float> first(vertices.begin(), vertices.begin() + 24);
     EXPECT_EQ(first, (std::vector<float>{
-                         0, 0,  bracket.uMin, bracket.vMin, 7, 17, bracket.uMax, bracket.vMax,  //
-                         7, 0,  bracket.uMax, bracket.vMin, 0, 0,  bracket.uMin, bracket.vMin,  //
-                         0, 17, bracket.uMin, bracket.vMax, 7, 17, bracket.uMax, bracket.vMax,
+                         l, t, ink.uMin, ink.vMin, r, b, ink.uMax, ink.vMax,  //
+                         r, t, ink.uMax, ink.vMin, l, t, ink.uMin, ink.vMin,  //
+                         l, b, ink.uMin, ink.vMax, r, b, ink.uMax, ink.vMax,
                      }));
 }
 
@@ -198,9 +232,10 @@ TEST(TextLayout, LineFeedStartsALineBelow) {
     EXPECT_EQ(layoutHeight(text), 34);
     std::vector<float> vertices = layoutVertices(builtInGlyphs(), text);
     ASSERT_EQ(vertices.size(), 5u * 24u);
-    EXPECT_EQ(quadLefts(vertices), (std::vector<float>{0, 9, 0, 9, 18}));
-    EXPECT_FLOAT_EQ(vertices[2 * 24 + 1], 17.0f);  // 'c' starts the second line
-    EXPECT_FLOAT_EQ(vertices[2 * 24 + 5], 34.0f);
+    EXPECT_EQ(quadLefts(vertices), inkLefts(text, {0, 9, 0, 9, 18}));
+    // 'c' starts the second line
+    EXPECT_FLOAT_EQ(vertices[2 * 24 + 1], 17.0f + static_cast<float>(glyph('c').ink.top));
+    EXPECT_FLOAT_EQ(vertices[2 * 24 + 5], 17.0f + static_cast<float>(glyph('c').ink.bottom));
 }
 
 TEST(TextLayout, CarriageReturnRestartsTheLine) {
@@ -210,8 +245,8 @@ TEST(TextLayout, CarriageReturnRestartsTheLine) {
     EXPECT_EQ(layoutHeight(text), 17);
     std::vector<float> vertices = layoutVertices(builtInGlyphs(), text);
     ASSERT_EQ(vertices.size(), 4u * 24u);
-    EXPECT_EQ(quadLefts(vertices), (std::vector<float>{0, 9, 18, 0}));
-    EXPECT_FLOAT_EQ(vertices[3 * 24 + 1], 0.0f);
+    EXPECT_EQ(quadLefts(vertices), inkLefts(text, {0, 9, 18, 0}));
+    EXPECT_FLOAT_EQ(vertices[3 * 24 + 1], static_cast<float>(glyph('d').ink.top));
 }
 
 TEST(TextLayout, CharactersOutsideTheSetAreSkipped) {
