@@ -47,6 +47,8 @@ bool PadInput::moved(Graphics& scene, std::uint32_t leftStick, std::uint32_t rig
     pairMoved(scene, turnLeft_, turnRight_, thirdOf(centredX(rightStick)), now);
     jump_.update(scene, (buttons & platform::PadA) != 0, now);
     shoot_.update(scene, (buttons & (platform::PadB | platform::PadRightTrigger)) != 0, now);
+    previousModel_.update(scene, (buttons & platform::PadLeftShoulder) != 0, now);
+    nextModel_.update(scene, (buttons & platform::PadRightShoulder) != 0, now);
 
     const int tilt = centredY(rightStick);
     if (polled_ && (tilt < -TiltDeadZone || tilt > TiltDeadZone)) {

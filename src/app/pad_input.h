@@ -32,6 +32,8 @@ class PadInput {
     ControlRepeat stepRight_{StepRight};
     ControlRepeat jump_{Jump};
     ControlRepeat shoot_{Shoot};
+    ControlRepeat previousModel_{PreviousModel};
+    ControlRepeat nextModel_{NextModel};
     std::uint32_t lastButtons_ = 0;
     bool polled_ = false;
     ControlRepeat::TimePoint lastPoll_{};
