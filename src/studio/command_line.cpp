@@ -27,7 +27,7 @@ std::optional<int> wholeNumber(std::string_view text) {
     return value;
 }
 
-int steps(std::string_view option, std::string_view value) {
+int readSteps(std::string_view option, std::string_view value) {
     const std::optional<int> number = wholeNumber(value);
     if (!number || std::abs(*number) > MostSteps) {
         throw CommandLineError("studio: " + std::string(option) + " takes a whole number of steps, not '" +
@@ -36,7 +36,7 @@ int steps(std::string_view option, std::string_view value) {
     return *number;
 }
 
-int turnSteps(std::string_view value) {
+int readTurn(std::string_view value) {
     const std::optional<int> degrees = wholeNumber(value);
     if (!degrees || std::abs(*degrees) > MostSteps * TurnStepDegrees || *degrees % TurnStepDegrees != 0) {
         throw CommandLineError(
@@ -61,7 +61,7 @@ void readSize(std::string_view value, PictureRequest& picture) {
     picture.height = *height;
 }
 
-DrawingMode mode(std::string_view value) {
+DrawingMode readMode(std::string_view value) {
     if (value == "filled") {
         return DrawingMode::Filled;
     }
@@ -74,7 +74,7 @@ DrawingMode mode(std::string_view value) {
     throw CommandLineError("studio: --mode is filled, back-lines or lines, not '" + std::string(value) + "'");
 }
 
-double time(std::string_view value) {
+double readTime(std::string_view value) {
     double seconds = -1;
     const char* last = value.data() + value.size();
     const auto [end, error] = std::from_chars(value.data(), last, seconds);
@@ -138,15 +138,15 @@ ViewerCommand parseCommandLine(std::span<const char* const> arguments) {
             if (option == "--size") {
                 readSize(value, picture);
             } else if (option == "--mode") {
-                picture.mode = mode(value);
+                picture.mode = readMode(value);
             } else if (option == "--turn") {
-                picture.turnSteps = turnSteps(value);
+                picture.turnSteps = readTurn(value);
             } else if (option == "--raise") {
-                picture.raiseSteps = steps(option, value);
+                picture.raiseSteps = readSteps(option, value);
             } else if (option == "--distance") {
-                picture.distanceSteps = steps(option, value);
+                picture.distanceSteps = readSteps(option, value);
             } else {
-                picture.time = time(value);
+                picture.time = readTime(value);
             }
         }
     }
