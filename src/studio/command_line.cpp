@@ -1,7 +1,9 @@
 #include "studio/command_line.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -75,12 +77,14 @@ DrawingMode readMode(std::string_view value) {
 }
 
 double readTime(std::string_view value) {
-    double seconds = -1;
-    const char* last = value.data() + value.size();
-    const auto [end, error] = std::from_chars(value.data(), last, seconds);
-    if (error != std::errc() || end != last || !(seconds >= 0 && seconds <= LatestTime)) {
-        throw CommandLineError("studio: --time takes seconds from 0 to 3600, not '" + std::string(value) +
-                               "'");
+    // strtod rather than from_chars, which not every standard library has for doubles.
+    const std::string text(value);
+    char* end = nullptr;
+    const double seconds = text.empty() || std::isspace(static_cast<unsigned char>(text.front())) != 0
+                               ? -1
+                               : std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !(seconds >= 0 && seconds <= LatestTime)) {
+        throw CommandLineError("studio: --time takes seconds from 0 to 3600, not '" + text + "'");
     }
     return seconds;
 }
