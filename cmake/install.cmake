@@ -30,11 +30,33 @@ else()
     COMMENT "Taking the menu icons from ${icon}")
   add_custom_target(menu_icons ALL DEPENDS ${icon_pngs})
 
-  # The manual pages show the version in their footer.
+  # The software centres' description of the project, naming both menu entries.
+  # Its releases, as the changelog's, are the project's history, kept by hand.
+  configure_file(${STUDIO_RESOURCES}/linux/dev.studio3d.studio3d.metainfo.xml.in
+                 metainfo/dev.studio3d.studio3d.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/metainfo/dev.studio3d.studio3d.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The manual pages show the version in their footer. They and the changelog are installed compressed, as
+  # Debian lays them out; gzip -n leaves the time and name out, so that a build gives the same bytes again.
   configure_file(${STUDIO_RESOURCES}/man/studio.1.in man/studio.1 @ONLY)
   configure_file(${STUDIO_RESOURCES}/man/firstperson.6.in man/firstperson.6 @ONLY)
-  install(FILES ${PROJECT_BINARY_DIR}/man/studio.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${PROJECT_BINARY_DIR}/man/firstperson.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  configure_file(${STUDIO_RESOURCES}/linux/changelog changelog COPYONLY)
+  set(compressed_docs)
+  foreach(document man/studio.1 man/firstperson.6 changelog)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${document}.gz
+      COMMAND gzip -9 -n -c ${PROJECT_BINARY_DIR}/${document} > ${PROJECT_BINARY_DIR}/${document}.gz
+      DEPENDS ${PROJECT_BINARY_DIR}/${document}
+      VERBATIM)
+    list(APPEND compressed_docs ${PROJECT_BINARY_DIR}/${document}.gz)
+  endforeach()
+  add_custom_target(compressed_docs ALL DEPENDS ${compressed_docs})
+  install(FILES ${PROJECT_BINARY_DIR}/man/studio.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/man/firstperson.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # The README's pictures beside it, where its links look for them.
+  file(GLOB readme_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.png)
+  install(FILES ${readme_pictures} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 
   # Debian's machine-readable copyright file, holding the licence's text.
   file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)

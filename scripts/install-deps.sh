@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libglew-dev libgl-dev libglu1-mesa-dev libmpg123-dev
+  libstb-dev libtinygltf-dev nlohmann-json3-dev
 )
 web_tests=false
 for option in "$@"; do
@@ -20,7 +21,7 @@ for option in "$@"; do
            command -v npm >/dev/null || packages+=(npm) ;;
     --tests) packages+=(clang-format libgtest-dev libbenchmark-dev
                         xvfb xauth openbox xdotool wmctrl x11-utils imagemagick python3-pil
-                        desktop-file-utils man-db) ;;
+                        desktop-file-utils man-db appstream) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev) ;;
     *) echo "usage: $0 [--tests] [--windows] [--web] | --emscripten" >&2; exit 2 ;;
   esac

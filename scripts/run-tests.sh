@@ -33,6 +33,8 @@ run_suite() {
 
 export SDL_AUDIODRIVER=dummy
 run_suite build-tests
+echo "== the README's pictures of the viewer, drawn by the viewer just tested"
+bash scripts/model-pictures.sh build-tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build-sanitize -DSTUDIO_SANITIZE=ON -DSTUDIO_BENCHMARKS=OFF
 

@@ -12,4 +12,8 @@ enum Control : int {
     Jump = 6,       // Enter, K; buttons 4, 5, 6 (camera up)
     Shoot = 7,      // Space, J; buttons 2, 7, 8 (camera down)
     NoControl = 8,  // every other key, still delivered
+    // The viewer's own, after the shared ones.
+    PreviousModel = 9,  // Page Up; left shoulder (the previous model)
+    NextModel = 10,     // Page Down; right shoulder (the next model)
+    Turntable = 11,     // T (turn round the model, and stop)
 };

@@ -25,6 +25,12 @@ Control controlForKey(platform::VirtualKey key) {
         case platform::KeySpace:
         case letterKey('J'):
             return Shoot;
+        case platform::KeyPageUp:
+            return PreviousModel;
+        case platform::KeyPageDown:
+            return NextModel;
+        case letterKey('T'):
+            return Turntable;
         default:
             return NoControl;
     }

@@ -46,6 +46,8 @@ bool PadInput::moved(Graphics& scene, std::uint32_t leftStick, std::uint32_t rig
     pairMoved(scene, c.turnLeft, c.turnRight, thirdOf(centredX(rightStick)), now);
     c.jump.update(scene, (buttons & platform::PadA) != 0, now);
     c.shoot.update(scene, (buttons & (platform::PadB | platform::PadRightTrigger)) != 0, now);
+    previousModel_.update(scene, (buttons & platform::PadLeftShoulder) != 0, now);
+    nextModel_.update(scene, (buttons & platform::PadRightShoulder) != 0, now);
 
     const int tilt = centredY(rightStick);
     if (polled_ && (tilt < -TiltDeadZone || tilt > TiltDeadZone)) {

@@ -29,6 +29,8 @@ class PadInput {
   private:
     Clock clock_;
     RepeatedControls controls_;
+    ControlRepeat previousModel_{PreviousModel};
+    ControlRepeat nextModel_{NextModel};
     std::uint32_t lastButtons_ = 0;
     bool polled_ = false;
     ControlRepeat::TimePoint lastPoll_{};

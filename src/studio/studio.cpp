@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "geometry/color.h"
+#include "platform/page_address.h"
 #include "scene/mesh_object.h"
 
 namespace {
@@ -20,16 +21,51 @@ Studio::Studio(const ViewerModel& shown)
       direction_(AxisZ),
       zoom_(1),
       elevation_(0),
-      model_(nullptr) {
+      model_(nullptr),
+      shown_(&shown),
+      plainCaption_(caption) {
+    show(shown);
+}
+
+void Studio::show(const ViewerModel& shown) {
+    shown_ = &shown;
     model_ = shown.make();
     // Standing on the ground from the start: a fixed model, such as a tree, would never fall there.
     model_->place(0, 0);
     model_->setActive(true);
+    // "Studio 3D model viewer: tank | studio3d.dev"
+    caption = plainCaption_;
+    caption.insert(caption.find(" | "), std::string(": ").append(shown.name));
+    setStatus();
+}
+
+void Studio::switchModel(int offset) {
+    const auto models = viewerModels();
+    const auto count = static_cast<int>(models.size());
+    int index = static_cast<int>(shown_ - models.data());
+    // Models not built yet are passed over.
+    do {
+        index = ((index + offset) % count + count) % count;
+    } while (models[static_cast<std::size_t>(index)].make == nullptr);
+    delete model_;
+    model_ = nullptr;
+    show(models[static_cast<std::size_t>(index)]);
+    platform::setAddressArgument("model", shown_->name);
 }
 
 Input& Studio::input(int control, bool pressed) {
+    if (control == Turntable) {
+        if (pressed && !turntableKeyHeld_) {
+            turning_ = !turning_;
+        }
+        turntableKeyHeld_ = pressed;
+        return *this;
+    }
     if (!pressed) {
         return *this;
+    }
+    if (control >= Forward && control <= Shoot) {
+        turning_ = false;
     }
     switch (control) {
         case Forward:
@@ -53,24 +89,41 @@ Input& Studio::input(int control, bool pressed) {
         case Shoot:
             elevation_ = std::clamp(elevation_ - 1, -double{stepLimit}, double{stepLimit});
             break;
+        case PreviousModel:
+            switchModel(-1);
+            break;
+        case NextModel:
+            switchModel(1);
+            break;
         default:
             break;
     }
     return *this;
 }
 
+void Studio::update(double dt) {
+    Logic::update(dt);
+    if (turning_) {
+        // Clockwise seen from above, as the right arrow orbits.
+        direction_.rotateY(-TurntableRadiansPerSecond * dt).normalize();
+    }
+}
+
 void Studio::look(double yaw, double pitch) {
+    turning_ = false;
     // To the right is clockwise seen from above, as the right arrow orbits.
     direction_.rotateY(-yaw).normalize();
     elevation_ = std::clamp(elevation_ + pitch * elevationPerRadian, -double{stepLimit}, double{stepLimit});
 }
 
 void Studio::wheel(int notches) {
+    turning_ = false;
     // Away from the user is nearer, as the up arrow.
     zoom_ = std::clamp(zoom_ - notches, 0, stepLimit);
 }
 
 void Studio::resetView() {
+    turning_ = false;
     direction_ = AxisZ;
     zoom_ = 1;
     elevation_ = 0;

@@ -31,7 +31,10 @@ TEST(ControlMap, EveryOtherKeyIsNoControl) {
             ++mapped;
         }
     }
-    EXPECT_EQ(mapped, 14);
+    EXPECT_EQ(mapped, 17);
+    EXPECT_EQ(controlForKey(platform::KeyPageUp), PreviousModel);
+    EXPECT_EQ(controlForKey(platform::KeyPageDown), NextModel);
+    EXPECT_EQ(controlForKey(letterKey('T')), Turntable);
     EXPECT_EQ(controlForKey(platform::KeyEscape), NoControl);
     EXPECT_EQ(controlForKey(letterKey('W')), NoControl);
     EXPECT_EQ(controlForKey(platform::KeyOther), NoControl);

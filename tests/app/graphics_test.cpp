@@ -421,7 +421,7 @@ TEST(Graphics, F11AndAltEnterSwitchFullScreenAndTheFrameFollows) {
 }
 
 // A pad that SDL knows as a game controller drives the scene by its named controls.
-TEST(Graphics, AGameControllerWalksTurnsTiltsJumpsFiresPausesAndQuits) {
+TEST(Graphics, AGameControllerWalksTurnsTiltsJumpsFiresSwitchesModelsPausesAndQuits) {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
@@ -441,9 +441,11 @@ TEST(Graphics, AGameControllerWalksTurnsTiltsJumpsFiresPausesAndQuits) {
         SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
         SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
         SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 1);
-        pumpUntil([&scene] { return scene.pauses > 0 && scene.calls.size() >= 4; });
+        SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_LEFTSHOULDER, 1);
+        SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 1);
+        pumpUntil([&scene] { return scene.pauses > 0 && scene.calls.size() >= 6; });
         pump(std::chrono::milliseconds(100));
-        for (Control control : {Forward, TurnRight, Jump, Shoot}) {
+        for (Control control : {Forward, TurnRight, Jump, Shoot, PreviousModel, NextModel}) {
             EXPECT_EQ(std::count(scene.calls.begin(), scene.calls.end(), std::make_pair(int{control}, true)),
                       1)
                 << control;

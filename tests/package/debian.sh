@@ -23,9 +23,18 @@ dpkg-deb --contents "$deb" | awk '{print $6}' >"$work/contents"
 for path in usr/bin/studio usr/bin/firstperson \
   usr/share/applications/studio3d-studio.desktop usr/share/applications/studio3d-firstperson.desktop \
   usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/studio3d.png \
-  usr/share/man/man1/studio.1 usr/share/man/man6/firstperson.6 \
-  usr/share/doc/studio3d/copyright usr/share/doc/studio3d/README.md; do
+  usr/share/man/man1/studio.1.gz usr/share/man/man6/firstperson.6.gz \
+  usr/share/metainfo/dev.studio3d.studio3d.metainfo.xml usr/share/doc/studio3d/changelog.gz \
+  usr/share/doc/studio3d/copyright usr/share/doc/studio3d/README.md usr/share/doc/studio3d/docs/model-van.png; do
   grep -qxF "./$path" "$work/contents" || fail "$path missing from the package"
+done
+
+# Debian's layout: manual pages and the changelog only compressed, and compressed without a time stamp.
+! grep -E '^\./usr/share/(man/.*\.[0-9]|doc/studio3d/changelog)$' "$work/contents" || fail "uncompressed manual page or changelog"
+mkdir "$work/unpacked"
+dpkg-deb --extract "$deb" "$work/unpacked"
+for compressed in "$work"/unpacked/usr/share/man/man*/*.gz "$work/unpacked/usr/share/doc/studio3d/changelog.gz"; do
+  [ "$(od -An -tu4 -j4 -N4 "$compressed" | tr -d ' ')" = 0 ] || fail "$compressed keeps a time stamp"
 done
 
 root=$work/root

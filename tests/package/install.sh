@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix, as a user would: the installed programs answer from another folder;
-# the desktop entries validate and start an installed program with an installed icon; every icon has its
-# folder's size; the manual pages format without a warning.
+# the desktop entries validate and start an installed program with an installed icon, whose window has the
+# class the entry names; the software centres' metainfo validates, names both entries and the current
+# version; every icon has its folder's size; the manual pages format without a warning; the README's
+# pictures are installed beside it.
 # Usage: install.sh BUILD_FOLDER VERSION
 source "$(dirname "$0")/../support/check.sh"
 build=$1
@@ -26,7 +28,26 @@ for entry in "${entries[@]}"; do
   [ -x "$prefix/bin/$program" ] || fail "$entry starts '$program', which is not installed"
   icon=$(sed -n 's/^Icon=//p' "$entry")
   [ -f "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "$entry shows icon '$icon', not installed"
+  # Docks match a window to its entry by its class.
+  class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+  SDL_AUDIODRIVER=dummy "$prefix/bin/$program" >/dev/null 2>&1 &
+  pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
+  seen=""
+  [ -z "$window" ] || seen=$(xprop -id "$window" WM_CLASS)
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  [ "$seen" = "WM_CLASS(STRING) = \"$class\", \"$class\"" ] || fail "$entry: StartupWMClass=$class, window: '$seen'"
 done
+
+metainfo=("$prefix"/share/metainfo/*.metainfo.xml)
+[ ${#metainfo[@]} = 1 ] || fail "metainfo: ${metainfo[*]}"
+appstreamcli validate --no-net --pedantic "${metainfo[0]}" || fail "${metainfo[0]} does not validate"
+for entry in "${entries[@]}"; do
+  grep -qF "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "${metainfo[0]}" ||
+    fail "the metainfo does not launch $(basename "$entry")"
+done
+grep -q "<release version=\"$version\" date=" "${metainfo[0]}" || fail "the metainfo has no release $version"
 
 icons=("$prefix"/share/icons/hicolor/*/apps/*.png)
 [ ${#icons[@]} = 7 ] || fail "icons: ${icons[*]}"
@@ -35,12 +56,16 @@ for icon in "${icons[@]}"; do
   [ "$(identify -format '%wx%h' "$icon")" = "$size" ] || fail "$icon is not $size"
 done
 
-for page in "$prefix/share/man/man1/studio.1" "$prefix/share/man/man6/firstperson.6"; do
+for page in "$prefix/share/man/man1/studio.1.gz" "$prefix/share/man/man6/firstperson.6.gz"; do
   MANWIDTH=80 man --warnings -l "$page" >formatted 2>warnings || fail "$page: man status $?"
   [ ! -s warnings ] || fail "$page: $(cat warnings)"
   grep -q '^EXIT STATUS' formatted || fail "$page tells no exit status"
 done
-for document in README.md LICENSE; do
+for document in README.md LICENSE changelog.gz; do
   [ -f "$prefix/share/doc/studio3d/$document" ] || fail "$document missing from share/doc/studio3d"
+done
+# Every picture the installed README shows is installed where its link points.
+for picture in $(grep -o '](docs/[^)]*\.png)' "$prefix/share/doc/studio3d/README.md" | sed 's/^](//; s/)$//'); do
+  [ -f "$prefix/share/doc/studio3d/$picture" ] || fail "the README shows $picture, which is not installed"
 done
 echo "PASS"

@@ -101,13 +101,10 @@ TEST_F(MessageQueueTest, CreateIsSentDuringCreation) {
 
 TEST_F(MessageQueueTest, KeysBecomeVirtualKeyMessagesInOrder) {
     const std::vector<std::pair<SDL_Keycode, VirtualKey>> keys{
-        {SDLK_LEFT, 0x25},   {SDLK_UP, 0x26},
-        {SDLK_RIGHT, 0x27},  {SDLK_DOWN, 0x28},
-        {SDLK_RETURN, 0x0D}, {SDLK_SPACE, 0x20},
-        {SDLK_ESCAPE, 0x1B}, {SDLK_a, 0x41},
-        {SDLK_w, 0x57},      {SDLK_z, 0x5A},
-        {SDLK_TAB, 0x09},    {SDLK_F11, 0x7A},
-        {SDLK_F1, 0x70},     {SDLK_BACKSPACE, KeyOther}};
+        {SDLK_LEFT, 0x25},   {SDLK_UP, 0x26},     {SDLK_RIGHT, 0x27},    {SDLK_DOWN, 0x28},
+        {SDLK_RETURN, 0x0D}, {SDLK_SPACE, 0x20},  {SDLK_ESCAPE, 0x1B},   {SDLK_a, 0x41},
+        {SDLK_w, 0x57},      {SDLK_z, 0x5A},      {SDLK_TAB, 0x09},      {SDLK_F11, 0x7A},
+        {SDLK_F1, 0x70},     {SDLK_PAGEUP, 0x21}, {SDLK_PAGEDOWN, 0x22}, {SDLK_BACKSPACE, KeyOther}};
     for (const auto& key : keys) {
         pushKey(SDL_KEYDOWN, key.first);
         pushKey(SDL_KEYUP, key.first);

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "models/raf.h"
+#include "models/tank.h"
+#include "models/tanks_tree.h"
+#include "scene/registry.h"
 
 namespace {
 
@@ -185,6 +188,46 @@ TEST_F(StudioTest, CullingLeavesEveryPictureTheSameInEveryPolygonModeFromAboveAn
             EXPECT_LE(largestDifference, 1);
             studio.cyclePolygonMode();
         }
+    }
+}
+
+// Page Up and Down (and the pad's shoulders) switch the model in place, the camera staying where it was;
+// T turns the camera round at a steady pace until T again or any camera control.
+TEST_F(StudioTest, SwitchesModelsKeepingTheCameraAndTurnsRoundThemUntilAControlStops) {
+    press(Back);
+    press(TurnLeft);
+    const Vector turned = studio.direction();
+    press(NextModel);
+    EXPECT_NE(dynamic_cast<Tank*>(studio.model()), nullptr);
+    EXPECT_EQ(registry.size(), 1u) << "the van went when the tank came";
+    EXPECT_TRUE(studio.model()->isActive());
+    EXPECT_EQ(studio.caption, "Studio 3D model viewer: tank | studio3d.dev");
+    EXPECT_EQ(studio.zoom(), 2);
+    expectNear(studio.direction(), turned);
+    press(PreviousModel, 2);
+    EXPECT_NE(dynamic_cast<Tanks::Tree*>(studio.model()), nullptr) << "before the first comes the last";
+    EXPECT_EQ(studio.shown().name, "conifer");
+    EXPECT_DOUBLE_EQ(studio.model()->position().y, studio.model()->halfHeight());
+
+    press(Turntable);
+    studio.update(1);
+    studio.update(1);
+    expectNear(studio.direction(), Vector(turned).rotateY(-2 * Studio::TurntableRadiansPerSecond), 1e-12);
+    press(Turntable);
+    EXPECT_TRUE(studio.turning()) << "a held key's repeat changes nothing";
+    studio.input(Turntable, false);
+    press(Turntable);
+    EXPECT_FALSE(studio.turning());
+    const Vector stopped = studio.direction();
+    studio.update(1);
+    expectNear(studio.direction(), stopped);
+    for (auto stop : {+[](Studio& s) { s.input(Jump, true); }, +[](Studio& s) { s.wheel(1); },
+                      +[](Studio& s) { s.look(0.1, 0); }}) {
+        studio.input(Turntable, false);
+        press(Turntable);
+        ASSERT_TRUE(studio.turning());
+        stop(studio);
+        EXPECT_FALSE(studio.turning());
     }
 }
 

@@ -13,6 +13,10 @@
 namespace {
 
 void pinGlDrivers() {
+    // EGL, which the viewer draws off screen through, loads its vendor library when a display is opened.
+    for (const char* library : {"libEGL.so.1", "libEGL_mesa.so.0"}) {
+        dlopen(library, RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
+    }
     for (const char* directory : {"/usr/lib/x86_64-linux-gnu/dri", "/usr/lib/aarch64-linux-gnu/dri",
                                   "/usr/lib64/dri", "/usr/lib/dri"}) {
         const std::filesystem::path driver = std::filesystem::path(directory) / "swrast_dri.so";

@@ -27,6 +27,8 @@ TEST(WebKeys, CodesOfTheControlsAreTheDesktopsVirtualKeys) {
         {"ArrowUp", KeyUp},
         {"ArrowRight", KeyRight},
         {"ArrowDown", KeyDown},
+        {"PageUp", KeyPageUp},
+        {"PageDown", KeyPageDown},
         {"F13", KeyOther},
         {"F0", KeyOther},
         {"Keya", KeyOther},

@@ -131,7 +131,7 @@ describe('the viewer', () => {
   it('shows the van at the centre; Left turns the view (45° in three presses); W cycles filled, back faces as lines, all lines', async () => {
     const page = await open('studio.html');
     await framesPass(page);
-    assert.match(await page.title(), /^Studio 3D model viewer \| /);
+    assert.match(await page.title(), /^Studio 3D model viewer: van \| /);
     const first = await picture(page);
     assert.ok((await share(page, first, 'magenta')) > 0.15, 'the van at the centre');
     await framesPass(page);
@@ -166,6 +166,22 @@ describe('the viewer', () => {
       await page.close();
     });
   }
+
+  it('switches the model with Page Down and Page Up, naming it in the title and the address', async () => {
+    const page = await open('studio.html?model=tank');
+    await framesPass(page);
+    await page.keyboard.press('PageDown');
+    await framesPass(page);
+    assert.match(await page.title(), /^Studio 3D model viewer: triplane \| /);
+    assert.equal(new URL(page.url()).searchParams.get('model'), 'triplane');
+    await page.keyboard.press('PageUp');
+    await page.keyboard.press('PageUp');
+    await framesPass(page);
+    assert.match(await page.title(), /^Studio 3D model viewer: van \| /);
+    assert.equal(new URL(page.url()).searchParams.get('model'), 'van');
+    assert.ok((await share(page, await picture(page), 'magenta')) > 0.15, 'the van at the centre');
+    await page.close();
+  });
 
   it('shows the usage line instead of the canvas for a model it does not know', async () => {
     const page = await open('studio.html?model=boat');

@@ -37,6 +37,10 @@ VirtualKey virtualKeyOf(const SDL_Keysym& keysym) {
             return KeyRight;
         case SDLK_DOWN:
             return KeyDown;
+        case SDLK_PAGEUP:
+            return KeyPageUp;
+        case SDLK_PAGEDOWN:
+            return KeyPageDown;
         default:
             return KeyOther;
     }

@@ -22,7 +22,7 @@ VirtualKey virtualKeyOf(std::string_view code) {
             return functionKey(number);
         }
     }
-    constexpr std::array<std::pair<std::string_view, VirtualKey>, 8> named{{
+    constexpr std::array<std::pair<std::string_view, VirtualKey>, 10> named{{
         {"Enter", KeyReturn},
         {"NumpadEnter", KeyReturn},
         {"Escape", KeyEscape},
@@ -31,6 +31,8 @@ VirtualKey virtualKeyOf(std::string_view code) {
         {"ArrowUp", KeyUp},
         {"ArrowRight", KeyRight},
         {"ArrowDown", KeyDown},
+        {"PageUp", KeyPageUp},
+        {"PageDown", KeyPageDown},
     }};
     for (const auto& [name, key] : named) {
         if (name == code) {
