@@ -191,6 +191,7 @@ void Graphics::present() {
                             static_cast<float>(halfHeight), static_cast<float>(height) / 350.0f, AlignCentre,
                             AlignCentre);
         }
+        current->drawOverlay(width, height);
         endText();
     }
     glFlush();
@@ -312,3 +313,5 @@ void Graphics::focusLost() {}
 bool Graphics::showsCrosshair() const {
     return false;
 }
+
+void Graphics::drawOverlay(std::uint32_t /*windowWidth*/, std::uint32_t /*windowHeight*/) {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/input.h"
+#include "app/settings.h"
 #include "geometry/color.h"
 #include "geometry/matrix.h"
 #include "geometry/vector.h"
@@ -77,12 +78,17 @@ class Graphics : public Input {
     virtual void focusLost();
     // Whether a small cross marks the centre of the view.
     virtual bool showsCrosshair() const;
+    // Draws the scene's own texts over the frame (OverlayText), after the status, in a window of the size
+    // given.
+    virtual void drawOverlay(std::uint32_t windowWidth, std::uint32_t windowHeight);
 
     double nearPlane;
     double size;
     Color textColor;
     std::uint32_t frames;
     std::string caption;
+    // What the player chose, as far as this program uses it.
+    Settings settings;
 };
 
 // The live Graphics; throws std::runtime_error("wrong time") when there is none.

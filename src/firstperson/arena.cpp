@@ -1,7 +1,12 @@
 #include "firstperson/arena.h"
 
+#include <cstdint>
+#include <ctime>
 #include <string_view>
 #include <utility>
+
+#include "app/control.h"
+#include "app/text_layout.h"
 
 #include "firstperson/fokker_enemy.h"
 #include "firstperson/ground.h"
@@ -11,6 +16,7 @@
 #include "models/raf.h"
 #include "models/tank.h"
 #include "models/tanks_tree.h"
+#include "scene/registry.h"
 
 namespace FirstPerson {
 
@@ -138,6 +144,12 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
     // The shots' shared darts are built now rather than at the first shot, in the middle of play.
     Fire::dart();
     HeroFire::dart();
+    populate();
+}
+
+Arena::~Arena() = default;
+
+void Arena::populate() {
     // The objects read the live scene (sizes, the clock), so they are built now that it exists. Should one
     // fail, the scene's destruction deletes those already registered.
     ground_ = new Ground(Size, GridLines, EdgeRing, Fields);
@@ -161,6 +173,74 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
     // A standing player's shots pass under the triplanes: until the first point says otherwise, the status's
     // place tells how to reach them.
     hint(FirstHint);
+}
+
+void Arena::playRounds(double seconds, Rounds::Keeper keep) {
+    rounds_.emplace(seconds, std::move(keep));
+    clockText_ = std::make_unique<OverlayText>();
+    tableText_ = std::make_unique<OverlayText>();
+}
+
+void Arena::restart() {
+    // As the scene's destruction does: each deletion unregisters the object and those it holds.
+    while (!registry.empty()) {
+        delete registry.front();
+    }
+    hero = nullptr;
+    ground_ = nullptr;
+    vans_.clear();
+    tanks_.clear();
+    trees_.clear();
+    aircraft_.clear();
+    addScore(-static_cast<std::int32_t>(score));
+    populate();
+    if (rounds_) {
+        rounds_->restart();
+    }
+}
+
+Input& Arena::input(int control, bool pressed) {
+    if (!rounds_ || !rounds_->over()) {
+        return Logic::input(control, pressed);
+    }
+    // A moment to see the table before a held or hammered fire button plays on.
+    constexpr double TableShownAtLeast = 1.0;
+    if (control == Shoot && pressed && !paused && time() - roundEnded_ >= TableShownAtLeast) {
+        restart();
+    }
+    return *this;
+}
+
+void Arena::update(double dt) {
+    Logic::update(dt);
+    if (rounds_ && seesThroughPlayer() && rounds_->run(dt)) {
+        endRound();
+    }
+}
+
+void Arena::endRound() {
+    roundEnded_ = time();
+    const Round round{
+        .score = score,
+        .shots = hero->shots,
+        .pointsPerSecond = hero->aliveTime > 0 ? score / hero->aliveTime : 0,
+        .ended = static_cast<std::int64_t>(std::time(nullptr)),
+    };
+    hero->leave();
+    rounds_->end(round);
+}
+
+void Arena::drawOverlay(std::uint32_t windowWidth, std::uint32_t windowHeight) {
+    if (!rounds_) {
+        return;
+    }
+    const auto width = static_cast<float>(windowWidth);
+    const auto height = static_cast<float>(windowHeight);
+    // The status's size at the top; the table smaller, to fit eleven lines and more.
+    clockText_->set(rounds_->clockLine());
+    clockText_->draw(width / 2, 0.05f * height, height / 175.0f, AlignCentre, AlignCentre, textColor);
+    tableText_->set(rounds_->tableLines());
+    tableText_->draw(width / 2, 0.45f * height, height / 420.0f, AlignCentre, AlignCentre, White);
 }
 
 }  // namespace FirstPerson
