@@ -161,6 +161,9 @@ void Graphics::frame() {
 void Graphics::run() {
     window->showMaximised();
     window->update();
+    if (settings.fullScreen) {
+        toggleFullScreen();
+    }
     struct Loop {
         Graphics& scene;
         bool peekMessage(platform::Message& message) { return platform::peekMessage(message); }
@@ -311,6 +314,10 @@ void Graphics::togglePause() {}
 void Graphics::focusLost() {}
 
 bool Graphics::showsCrosshair() const {
+    return false;
+}
+
+bool Graphics::takesKey(std::uint32_t /*key*/) {
     return false;
 }
 

@@ -78,6 +78,8 @@ class Graphics : public Input {
     virtual void focusLost();
     // Whether a small cross marks the centre of the view.
     virtual bool showsCrosshair() const;
+    // A key press the scene takes before its usual meaning (a panel open over the scene); true when taken.
+    virtual bool takesKey(std::uint32_t key);
     // Draws the scene's own texts over the frame (OverlayText), after the status, in a window of the size
     // given.
     virtual void drawOverlay(std::uint32_t windowWidth, std::uint32_t windowHeight);

@@ -230,8 +230,16 @@ void Arena::endRound() {
     rounds_->end(round);
 }
 
+std::string_view Arena::panelControls() const {
+    return "Up, Down walk; Left, Right turn; A, F step aside; Enter jump; Space fire\n"
+           "Click to take the mouse: it looks, left button fires, right jumps; Tab lets go\n"
+           "P pause; W lines; F11 or Alt+Enter full screen; Escape quits";
+}
+
 void Arena::drawOverlay(std::uint32_t windowWidth, std::uint32_t windowHeight) {
-    if (!rounds_) {
+    // The settings panel alone while it is open.
+    if (!rounds_ || panelOpen()) {
+        Logic::drawOverlay(windowWidth, windowHeight);
         return;
     }
     const auto width = static_cast<float>(windowWidth);

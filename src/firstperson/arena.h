@@ -39,6 +39,8 @@ class Arena : public Logic {
     Input& input(int control, bool pressed) override;
     // Counts the round's time while the player lives; when it runs out the player leaves the arena.
     void update(double dt) override;
+    // The settings panel (F1) shows every setting, and the controls of the game.
+    std::string_view panelControls() const override;
     // The time left at the top, the record table in the middle.
     void drawOverlay(std::uint32_t windowWidth, std::uint32_t windowHeight) override;
 

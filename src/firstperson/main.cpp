@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     const Settings settings = loadSettings(platform::UserFiles(platform::UserShelf::Config), std::cerr);
     return runProgram([&] {
         auto arena = std::make_unique<FirstPerson::Arena>();
-        arena->settings = settings;
+        arena->applySettings(settings);
         if (!endless && settings.roundMinutes > 0) {
             arena->playRounds(settings.roundMinutes * 60, [](const FirstPerson::Round& round) {
                 return FirstPerson::keepRound(platform::UserFiles(platform::UserShelf::Data), round,

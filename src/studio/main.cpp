@@ -1,12 +1,14 @@
 #include <iostream>
 
 #include "app/program.h"
+#include "app/settings.h"
 #include "app/standard_options.h"
+#include "platform/user_files.h"
 #include "studio/command_line.h"
 #include "studio/studio.h"
 
-// The model viewer: the command line may name the model to show; there is no configuration and no saved
-// state. It shows the model until its window closes.
+// The model viewer: the command line may name the model to show, and the player's settings file those of
+// its settings that apply to it. It shows the model until its window closes.
 int main(int argc, char* argv[]) {
     const auto arguments = std::span<const char* const>(argv, argc).subspan(argc > 0 ? 1 : 0);
     if (const std::optional<int> status = answerStandardOption(arguments, "studio", help())) {
@@ -17,5 +19,10 @@ int main(int argc, char* argv[]) {
         std::cerr << usage() << std::endl;
         return 2;
     }
-    return runProgram([model] { return std::make_unique<Studio>(*model); });
+    const Settings settings = loadSettings(platform::UserFiles(platform::UserShelf::Config), std::cerr);
+    return runProgram([model, &settings] {
+        auto studio = std::make_unique<Studio>(*model);
+        studio->applySettings(settings);
+        return studio;
+    });
 }

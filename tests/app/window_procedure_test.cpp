@@ -15,6 +15,7 @@ struct SceneRecorder {
     void toggleFullScreen() { log.push_back("full screen"); }
     void togglePause() { log.push_back("pause"); }
     void releasePointer() { log.push_back("release"); }
+    bool takesKey(std::uint32_t) { return false; }
     SceneRecorder& input(int control, bool pressed) {
         log.push_back("input " + std::to_string(control) + (pressed ? " down" : " up"));
         return *this;
