@@ -1,12 +1,16 @@
 #include "firstperson/records.h"
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -24,14 +28,23 @@ using FirstPerson::Round;
 class TemporaryHome : public ::testing::Test {
   protected:
     void SetUp() override {
-        home_ = fs::temp_directory_path() / ("studio3d-home-" + std::to_string(::getpid()));
+        home_ = fs::temp_directory_path() / ("studio3d-home-" + std::to_string(std::random_device()()));
         fs::remove_all(home_);
         fs::create_directories(home_);
+#ifdef _WIN32
+        _putenv_s("APPDATA", home_.string().c_str());
+        configFolder_ = dataFolder_ = home_ / "studio3d";
+#else
         ::setenv("HOME", home_.c_str(), 1);
         ::unsetenv("XDG_CONFIG_HOME");
         ::setenv("XDG_DATA_HOME", (home_ / "data").c_str(), 1);
+        configFolder_ = home_ / ".config/studio3d";
+        dataFolder_ = home_ / "data/studio3d";
+#endif
     }
-    void TearDown() override { fs::remove_all(home_); }
+    void TearDown() override {
+        fs::remove_all(home_);
+    }
 
     static void put(const fs::path& path, const std::string& text) {
         fs::create_directories(path.parent_path());
@@ -39,11 +52,13 @@ class TemporaryHome : public ::testing::Test {
     }
 
     fs::path home_;
+    fs::path configFolder_;
+    fs::path dataFolder_;
 };
 
 TEST_F(TemporaryHome, SettingsAreWrittenReadBackAndAWrongValueFallsBackNamingFileLineAndKey) {
     const platform::UserFiles config(platform::UserShelf::Config);
-    const fs::path file = home_ / ".config/studio3d/settings.toml";
+    const fs::path file = configFolder_ / "settings.toml";
     EXPECT_EQ(config.where("settings.toml"), file.string());
 
     // No file: the defaults, and nothing said.
@@ -90,7 +105,7 @@ TEST_F(TemporaryHome, SettingsAreWrittenReadBackAndAWrongValueFallsBackNamingFil
 
 TEST_F(TemporaryHome, RecordsKeepTheTenBestRoundsSetADamagedFileAsideAndTakeTwoWritersAtOnce) {
     const platform::UserFiles data(platform::UserShelf::Data);
-    const fs::path file = home_ / "data/studio3d/records.toml";
+    const fs::path file = dataFolder_ / "records.toml";
     std::ostringstream errors;
 
     // A damaged file is set aside with a line on the error stream, and a new table begins with the round.
@@ -105,6 +120,14 @@ TEST_F(TemporaryHome, RecordsKeepTheTenBestRoundsSetADamagedFileAsideAndTakeTwoW
 
     // Two programs ending rounds at the same moments both get every round in.
     constexpr int RoundsEach = 4;
+#ifdef _WIN32
+    // As one program after the other here; the lock is the same.
+    for (int w = 0; w < 2; ++w) {
+        for (int r = 0; r < RoundsEach; ++r) {
+            keepRound(data, {static_cast<std::uint32_t>(100 + 10 * w + r), 50, 1.0, 1765238400 + r}, errors);
+        }
+    }
+#else
     pid_t writers[2];
     for (int w = 0; w < 2; ++w) {
         writers[w] = ::fork();
@@ -123,6 +146,7 @@ TEST_F(TemporaryHome, RecordsKeepTheTenBestRoundsSetADamagedFileAsideAndTakeTwoW
         ::waitpid(writer, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
+#endif
     std::optional<FirstPerson::RecordTable> stored = FirstPerson::parseRecords(*data.read("records.toml"));
     ASSERT_TRUE(stored);
     ASSERT_EQ(stored->rounds().size(), 1u + 2 * RoundsEach);
