@@ -317,6 +317,10 @@ bool Graphics::showsCrosshair() const {
     return false;
 }
 
+bool Graphics::takesPointerOnClick() {
+    return true;
+}
+
 bool Graphics::takesKey(std::uint32_t /*key*/) {
     return false;
 }

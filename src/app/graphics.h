@@ -57,7 +57,8 @@ class Graphics : public Input {
     void cyclePolygonMode();
     // Asks the window to close and returns once it has been handled.
     void close();
-    // Between full screen at the desktop's resolution and the maximised window.
+    // Between full screen at the desktop's resolution and the window as it was before (size, place, and
+    // maximised or not).
     void toggleFullScreen();
     // Captures the pointer for mouse look; false when the window refuses. Release gives it back.
     bool capturePointer();
@@ -73,6 +74,8 @@ class Graphics : public Input {
     // Whether a click captures the pointer, so that its motion looks around, the left button is Shoot
     // and the right Jump.
     virtual bool aimsWithPointer() const;
+    // Whether a click that would capture the pointer may capture it now; a scene may put it off.
+    virtual bool takesPointerOnClick();
     virtual void togglePause();
     // The window lost the focus or was minimised.
     virtual void focusLost();

@@ -8,7 +8,9 @@ void PointerInput::buttonDown(Graphics& scene, std::uint32_t button, std::int32_
     if (scene.aimsWithPointer()) {
         // The click that captures the pointer only captures it.
         if (!platform::pointerCaptured()) {
-            scene.capturePointer();
+            if (scene.takesPointerOnClick()) {
+                scene.capturePointer();
+            }
         } else if (button == platform::MouseLeft) {
             shootHeld_ = true;
             scene.input(Shoot, true);

@@ -58,6 +58,8 @@ platform::MessageResult windowProcedure(platform::Window& window, const platform
     switch (message.kind) {
         case MessageKind::Create:
             detectJoystick(window);
+            // A new window has no keys held, whatever the last one missed of their releases.
+            switchKeys.releaseAll();
             break;
         case MessageKind::Destroy:
             platform::postQuitMessage(0);
@@ -75,8 +77,9 @@ platform::MessageResult windowProcedure(platform::Window& window, const platform
             graphics().present();
             break;
         case MessageKind::KeyDown:
-            // Return switches only with Alt (a SysKeyDown); alone it repeats as every control key does.
-            if (message.code != platform::KeyReturn && switchKeys.repeats(message.code)) {
+            // Return switches only with Alt (a SysKeyDown); alone it repeats as every control key does. It is
+            // still marked held, so that Alt pressed while Return is held switches nothing.
+            if (switchKeys.repeats(message.code) && message.code != platform::KeyReturn) {
                 graphics().input(controlForKey(message.code), true);
             } else {
                 keyPressed(graphics(), message.code);
@@ -84,10 +87,9 @@ platform::MessageResult windowProcedure(platform::Window& window, const platform
             break;
         case MessageKind::KeyUp:
         case MessageKind::SysKeyUp:
+            // Released is released, whatever modifier is held by then.
             switchKeys.released(message.code);
-            if (message.kind == MessageKind::KeyUp) {
-                graphics().input(controlForKey(message.code), false);
-            }
+            graphics().input(controlForKey(message.code), false);
             break;
         case MessageKind::SysKeyDown:
             if (message.code == platform::KeyReturn && !switchKeys.repeats(message.code)) {
