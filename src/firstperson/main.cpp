@@ -27,6 +27,8 @@ and fire plays again. --endless plays without rounds.
                               right button jumps; Tab lets the mouse go
   P                           pause, resume (leaving the window pauses too)
   F11 or Alt+Enter            full screen, and back
+  F1                          the controls and the settings (pauses); Up, Down choose, Left, Right
+                              change, F1 or Escape closes
 Letters are read by their place on the keyboard, as on an English layout.
 A joystick works too: the stick walks and steps, the third axis turns, buttons 9 and 10 quit. A gamepad
 works by its named controls: left stick walks, right stick looks, A jumps, B or the right trigger fires,
