@@ -125,23 +125,27 @@ std::string formatRecords(const RecordTable& table) {
 
 Standing keepRound(const platform::UserFiles& files, const Round& round, std::ostream& errors) {
     Standing standing;
-    files.update(RecordsFileName, [&](const std::optional<std::string>& text) -> std::optional<std::string> {
+    const auto addRound = [&](const std::optional<std::string>& text) -> std::optional<std::string> {
         standing = {};
         if (text) {
             if (std::optional<RecordTable> stored = parseRecords(*text)) {
                 standing.table = std::move(*stored);
             } else {
+                const std::string where = files.where(RecordsFileName);
                 const bool setAside = files.setAside(RecordsFileName, DamagedSuffix);
-                errors << files.where(RecordsFileName) << ": not a record table; "
-                       << (setAside
-                               ? "set aside as " + files.where(RecordsFileName) + std::string(DamagedSuffix)
-                               : std::string("could not be set aside"))
+                errors << where << ": not a record table; "
+                       << (setAside ? "set aside as " + where + std::string(DamagedSuffix)
+                                    : "could not be set aside")
                        << ", a new table begins" << std::endl;
             }
         }
         standing.place = standing.table.add(round);
         return formatRecords(standing.table);
-    });
+    };
+    if (!files.update(RecordsFileName, addRound)) {
+        errors << files.where(RecordsFileName) << ": could not be written; the round is not kept"
+               << std::endl;
+    }
     return standing;
 }
 
