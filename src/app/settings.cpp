@@ -5,6 +5,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/toml_number.h"
 #include "platform/user_files.h"
 
 namespace {
@@ -92,17 +93,15 @@ Settings parseSettings(std::string_view text, std::string_view where, std::vecto
 }
 
 std::string formatSettings(const Settings& settings) {
-    const toml::table table{
-        {"mouse_sensitivity", settings.mouseSensitivity},
-        {"invert_look", settings.invertLook},
-        {"volume", settings.volume},
-        {"full_screen", settings.fullScreen},
-        {"round_minutes", settings.roundMinutes},
-        {"pacing", settings.pacing == Pacing::Display ? "display" : "pause"},
-    };
-    std::ostringstream text;
-    text << "# Studio 3D settings: the F1 panel of either program writes this file.\n" << table << '\n';
-    return text.str();
+    // Written by hand rather than by toml++, whose numbers carry every digit of the double.
+    std::string text = "# Studio 3D settings: the F1 panel of either program writes this file.\n";
+    text += "mouse_sensitivity = " + tomlNumber(settings.mouseSensitivity) + "\n";
+    text += std::string("invert_look = ") + (settings.invertLook ? "true" : "false") + "\n";
+    text += "volume = " + tomlNumber(settings.volume) + "\n";
+    text += std::string("full_screen = ") + (settings.fullScreen ? "true" : "false") + "\n";
+    text += "round_minutes = " + tomlNumber(settings.roundMinutes) + "\n";
+    text += std::string("pacing = \"") + (settings.pacing == Pacing::Display ? "display" : "pause") + "\"\n";
+    return text;
 }
 
 Settings loadSettings(const platform::UserFiles& files, std::ostream& errors) {

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/toml_number.h"
 #include "platform/user_files.h"
 
 namespace FirstPerson {
@@ -108,19 +109,18 @@ std::optional<RecordTable> parseRecords(std::string_view text) {
 }
 
 std::string formatRecords(const RecordTable& table) {
-    toml::array rounds;
+    // Written by hand rather than by toml++, whose numbers carry every digit of the double.
+    std::string text = "# The best rounds of Studio 3D first-person combat, best first.\n";
+    char line[64];
     for (const Round& round : table.rounds()) {
-        rounds.push_back(toml::table{
-            {"score", static_cast<std::int64_t>(round.score)},
-            {"shots", static_cast<std::int64_t>(round.shots)},
-            {"points_per_second", round.pointsPerSecond},
-            {"date", dateTime(round.ended)},
-        });
+        const toml::date_time when = dateTime(round.ended);
+        std::snprintf(line, sizeof line, "%04d-%02u-%02uT%02u:%02u:%02uZ", when.date.year, when.date.month,
+                      when.date.day, when.time.hour, when.time.minute, when.time.second);
+        text += "\n[[round]]\nscore = " + std::to_string(round.score) +
+                "\nshots = " + std::to_string(round.shots) +
+                "\npoints_per_second = " + tomlNumber(round.pointsPerSecond) + "\ndate = " + line + "\n";
     }
-    std::ostringstream text;
-    text << "# The best rounds of Studio 3D first-person combat, best first.\n"
-         << toml::table{{"round", std::move(rounds)}} << '\n';
-    return text.str();
+    return text;
 }
 
 Standing keepRound(const platform::UserFiles& files, const Round& round, std::ostream& errors) {

@@ -320,6 +320,8 @@ describe('the combat program', () => {
     await page.keyboard.press('ArrowDown');
     await page.keyboard.press('ArrowDown');
     await page.keyboard.press('ArrowLeft');
+    await page.waitForFunction(() => /^volume = /m.test(localStorage.getItem('studio3d/settings.toml')), null,
+      { timeout: 5000 });
     const settings = await page.evaluate(() => localStorage.getItem('studio3d/settings.toml'));
     assert.match(settings, /^volume = 0\.9$/m);
     assert.match(settings, /^round_minutes = 0\.05$/m);
