@@ -9,13 +9,13 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libglew-dev libgl-dev libglu1-mesa-dev libmpg123-dev
+  libsdl2-dev libglew-dev libgl-dev libglu1-mesa-dev libmpg123-dev libtomlplusplus-dev
   libstb-dev libtinygltf-dev nlohmann-json3-dev
 )
 web_tests=false
 for option in "$@"; do
   case $option in
-    --emscripten) packages=(cmake emscripten) ;;
+    --emscripten) packages=(cmake emscripten libtomlplusplus-dev) ;;
     --web) packages+=(emscripten chromium nodejs python3); web_tests=true
            # A node from elsewhere (NodeSource's) brings its own npm, which Debian's would conflict with.
            command -v npm >/dev/null || packages+=(npm) ;;

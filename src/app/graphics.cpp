@@ -161,6 +161,9 @@ void Graphics::frame() {
 void Graphics::run() {
     window->showMaximised();
     window->update();
+    if (settings.fullScreen) {
+        toggleFullScreen();
+    }
     struct Loop {
         Graphics& scene;
         bool peekMessage(platform::Message& message) { return platform::peekMessage(message); }
@@ -195,6 +198,7 @@ void Graphics::present() {
                             static_cast<float>(halfHeight), static_cast<float>(height) / 350.0f, AlignCentre,
                             AlignCentre);
         }
+        current->drawOverlay(width, height);
         endText();
     }
     glFlush();
@@ -330,3 +334,13 @@ void Graphics::focusLost() {}
 bool Graphics::showsCrosshair() const {
     return false;
 }
+
+bool Graphics::takesPointerOnClick() {
+    return true;
+}
+
+bool Graphics::takesKey(std::uint32_t /*key*/) {
+    return false;
+}
+
+void Graphics::drawOverlay(std::uint32_t /*windowWidth*/, std::uint32_t /*windowHeight*/) {}

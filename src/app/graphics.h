@@ -2,6 +2,7 @@
 
 #include "app/input.h"
 #include "app/window_procedure.h"
+#include "app/settings.h"
 #include "geometry/color.h"
 #include "geometry/matrix.h"
 #include "geometry/vector.h"
@@ -61,7 +62,8 @@ class Graphics : public Input {
     void cyclePolygonMode();
     // Asks the window to close and returns once it has been handled.
     void close();
-    // Between full screen at the desktop's resolution and the maximised window.
+    // Between full screen at the desktop's resolution and the window as it was before (size, place, and
+    // maximised or not).
     void toggleFullScreen();
     // Captures the pointer for mouse look; false when the window refuses. Release gives it back.
     bool capturePointer();
@@ -77,11 +79,18 @@ class Graphics : public Input {
     // Whether a click captures the pointer, so that its motion looks around, the left button is Shoot
     // and the right Jump.
     virtual bool aimsWithPointer() const;
+    // Whether a click that would capture the pointer may capture it now; a scene may put it off.
+    virtual bool takesPointerOnClick();
     virtual void togglePause();
     // The window lost the focus or was minimised.
     virtual void focusLost();
     // Whether a small cross marks the centre of the view.
     virtual bool showsCrosshair() const;
+    // A key press the scene takes before its usual meaning (a panel open over the scene); true when taken.
+    virtual bool takesKey(std::uint32_t key);
+    // Draws the scene's own texts over the frame (OverlayText), after the status, in a window of the size
+    // given.
+    virtual void drawOverlay(std::uint32_t windowWidth, std::uint32_t windowHeight);
 
     double nearPlane;
     double size;
@@ -90,6 +99,8 @@ class Graphics : public Input {
     std::string caption;
     // What the window procedure hands the keyboard, mouse, game controller and joystick messages to.
     InputDevices inputDevices;
+    // What the player chose, as far as this program uses it.
+    Settings settings;
 };
 
 // The live Graphics; throws std::runtime_error("wrong time") when there is none.

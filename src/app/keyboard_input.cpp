@@ -24,19 +24,19 @@ void KeyboardInput::handle(Graphics& scene, const platform::Message& message) {
     using platform::MessageKind;
     switch (message.kind) {
         case MessageKind::KeyDown:
-            // Return switches only with Alt (a SysKeyDown); alone it repeats as every control key does.
-            if (message.code != platform::KeyReturn && repeats(message.code)) {
+            // Return switches only with Alt (a SysKeyDown); alone it repeats as every control key does. It is
+            // still marked held, so that Alt pressed while Return is held switches nothing.
+            if (repeats(message.code) && message.code != platform::KeyReturn) {
                 scene.input(controlForKey(message.code), true);
             } else {
                 keyPressed(scene, message.code);
             }
             break;
         case MessageKind::KeyUp:
+        case MessageKind::SysKeyUp:
+            // Released is released, whatever modifier is held by then.
             released(message.code);
             scene.input(controlForKey(message.code), false);
-            break;
-        case MessageKind::SysKeyUp:
-            released(message.code);
             break;
         case MessageKind::SysKeyDown:
             if (message.code == platform::KeyReturn && !repeats(message.code)) {

@@ -8,11 +8,15 @@
 
 class Graphics;
 
-// A key press: Escape closes, W cycles the polygon mode, F11 switches full screen, P pauses and Tab gives
-// the pointer back, then the key's control is delivered as for every key. Scene gives close(),
-// cyclePolygonMode(), toggleFullScreen(), togglePause(), releasePointer() and input(control, pressed).
+// A key press: the scene may take it first (takesKey); otherwise Escape closes, W cycles the polygon mode,
+// F11 switches full screen, P pauses and Tab gives the pointer back, then the key's control is delivered as
+// for every key. Scene gives takesKey(key), close(), cyclePolygonMode(), toggleFullScreen(), togglePause(),
+// releasePointer() and input(control, pressed).
 template <typename Scene>
 void keyPressed(Scene& scene, platform::VirtualKey key) {
+    if (scene.takesKey(key)) {
+        return;
+    }
     switch (key) {
         case platform::KeyEscape:
             scene.close();

@@ -2,9 +2,13 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string_view>
 
 #include "app/graphics.h"
+#include "app/overlay_text.h"
+#include "app/settings_panel.h"
 #include "scene/stage.h"
 
 // The monotonic clock a scene steps by, and the pause that paces its frames. Both can be replaced, so
@@ -20,7 +24,8 @@ struct FrameClock {
 };
 
 // A running scene: a Graphics whose frames step every registered object by the real time since the last
-// frame (at most 0.1 s), pause 20 ms and draw every active object under its own placement. It deletes
+// frame (at most 0.1 s), pause 20 ms (or, paced by the display, present at its rate) and draw every active
+// object under its own placement. It deletes
 // whatever is still registered when it is destroyed.
 class Logic : public Graphics, public Stage {
   public:
@@ -41,6 +46,19 @@ class Logic : public Graphics, public Stage {
 
     double time() const { return sceneTime; }
 
+    // Puts the player's settings in force: the pacing of the frames and the volume; the mouse and the
+    // window read them when they need them.
+    void applySettings(const Settings& chosen);
+    // F1 opens and closes the settings panel over the scene. Open, it pauses the scene and takes every key
+    // press: Up and Down choose, Left and Right change (and write the settings file), Escape closes.
+    bool takesKey(std::uint32_t key) override;
+    bool panelOpen() const { return panelOpen_; }
+    // The panel's text, after the scene's own.
+    void drawOverlay(std::uint32_t windowWidth, std::uint32_t windowHeight) override;
+    // What the panel shows of this program: the settings that apply to it and its controls.
+    virtual std::span<const SettingKey> panelSettings() const;
+    virtual std::string_view panelControls() const;
+
     double stageSize() const override { return size; }
     double stageTime() const override { return sceneTime; }
 
@@ -55,7 +73,13 @@ class Logic : public Graphics, public Stage {
     bool paused = false;
 
   private:
+    void showPanel(bool open);
+
     FrameClock clock_;
+    bool panelOpen_ = false;
+    bool pausedBeforePanel_ = false;
+    std::unique_ptr<SettingsPanel> panel_;
+    std::unique_ptr<OverlayText> panelText_;
 };
 
 // The live scene; throws std::runtime_error("wrong time") when there is none.

@@ -34,7 +34,9 @@ void PointerInput::buttonDown(Graphics& scene, std::uint32_t button, std::int32_
     if (scene.aimsWithPointer()) {
         // The click that captures the pointer only captures it.
         if (!platform::pointerCaptured()) {
-            scene.capturePointer();
+            if (scene.takesPointerOnClick()) {
+                scene.capturePointer();
+            }
         } else if (button == platform::MouseLeft) {
             shootHeld_ = true;
             scene.input(Shoot, true);
@@ -75,15 +77,22 @@ void PointerInput::moved(Graphics& scene, std::int32_t x, std::int32_t y, std::u
     if (!dragging_) {
         return;
     }
-    scene.look((x - lastX_) * RadiansPerCount, (lastY_ - y) * RadiansPerCount);
+    lookBy(scene, x - lastX_, y - lastY_);
     lastX_ = x;
     lastY_ = y;
 }
 
 void PointerInput::rawMoved(Graphics& scene, std::int32_t dx, std::int32_t dy) {
     if (scene.aimsWithPointer() && platform::pointerCaptured()) {
-        scene.look(dx * RadiansPerCount, -dy * RadiansPerCount);
+        lookBy(scene, dx, dy);
     }
+}
+
+void PointerInput::lookBy(Graphics& scene, std::int32_t dx, std::int32_t dy) {
+    // At the player's speed; the pointer moving down looks down, unless the player inverted it.
+    const double radians = RadiansPerCount * scene.settings.mouseSensitivity;
+    const double up = scene.settings.invertLook ? 1 : -1;
+    scene.look(dx * radians, up * dy * radians);
 }
 
 void PointerInput::release(Graphics& scene) {

@@ -26,6 +26,9 @@ class PointerInput {
     void release(Graphics& scene);
 
   private:
+    // Turns the view by a pointer's motion in counts, right and down.
+    static void lookBy(Graphics& scene, std::int32_t dx, std::int32_t dy);
+
     bool shootHeld_ = false;
     bool jumpHeld_ = false;
     bool dragging_ = false;

@@ -1,7 +1,12 @@
 #include "firstperson/arena.h"
 
+#include <cstdint>
+#include <ctime>
 #include <string_view>
 #include <utility>
+
+#include "app/control.h"
+#include "app/text_layout.h"
 
 #include "firstperson/fokker_enemy.h"
 #include "firstperson/ground.h"
@@ -11,6 +16,7 @@
 #include "models/raf.h"
 #include "models/tank.h"
 #include "models/tanks_tree.h"
+#include "scene/registry.h"
 
 namespace FirstPerson {
 
@@ -36,21 +42,22 @@ struct Parking {
 
 // Away from the circles and from where the aircraft come down when shot: a van under a falling wreck would
 // catch it. They are 0.88 high, a jump up from the ground, and a jump from a roof takes the player high
-// enough to reach the outer circles and to be seen by the aircraft. The inner two are near the respawn
-// point, the outer four between the inner circle and the next.
+// enough to reach the high circle and to be seen by the aircraft. The first stands a few steps from the
+// respawn point, so that a player killed up there is soon back on a roof; the next is near it too, the
+// outer four between the inner circles and the outer one.
 constexpr double VanScale = 1.1;
 const Parking Vans[] = {
-    {1.5, 2.2, Vector(1, 0, 0.3)},  {1.6, -2.8, Vector(0.2, 0, 1)}, {-5.0, 5.0, Vector(1, 0, 1)},
+    {-0.2, 1.2, Vector(1, 0, 0.3)}, {1.6, -2.8, Vector(0.2, 0, 1)}, {-5.0, 5.0, Vector(1, 0, 1)},
     {5.45, 4.55, Vector(-1, 0, 1)}, {5.0, -5.0, Vector(1, 0, -1)},  {-6.55, -2.75, Vector(0.4, 0, 1)},
 };
 
-// Between the inner circle and the middle one, out of the way of the wrecks of both, like the outer vans.
+// Between the inner circles and the outer one, out of the way of the wrecks of all, like the outer vans.
 // Their roofs, 0.9 high, are a jump up from the ground like the vans'.
 constexpr double TankSize = 1.5;
 const Parking ParkedTanks[] = {
-    {-2.64, 6.54, Vector(1, 0, 0.4)},
-    {-3.31, -6.22, Vector(-1, 0, 0.5)},
-    {6.54, -2.64, Vector(0.4, 0, 1)},
+    {-2.8, 6.93, Vector(1, 0, 0.4)},
+    {-3.51, -6.59, Vector(-1, 0, 0.5)},
+    {6.93, -2.8, Vector(0.4, 0, 1)},
 };
 
 enum class Kind { Garden, Conifer };
@@ -65,10 +72,10 @@ struct Planting {
     double x, z;
 };
 
-// Four copses in the ring between the inner and the middle circle, between the vans, none between the
-// respawn point and the inner circle. A tree's contact cylinder is as wide as its twigs or its lowest layer,
-// so the trees stand at most 2 high: under the middle circle, under the outer one where they are near it,
-// and far enough out from the inner one that an aircraft finds every point of each circle free.
+// Four copses in the ring between the inner circles and the outer one, between the vans, none between the
+// respawn point and the inner circles. A tree's contact cylinder is as wide as its twigs or its lowest
+// layer, so the trees stand at most 2 high: under the outer circle where they are near it, and far enough
+// out from the inner ones that an aircraft finds every point of each circle free.
 const Planting Copses[] = {
     // Ahead of the player at the start, beyond the inner circle.
     {Kind::Garden, 4, 0, 2.0, 7.19, 0.38},
@@ -124,11 +131,14 @@ struct Circle {
     int aircraft;
 };
 
-// The inner and the outermost circle are in reach of a shot from a jump off the ground, the middle one from a
-// jump off a roof. All stay well clear of the respawn point, two units from the middle.
+// Climbing pays: one aircraft circles low enough to be shot from a jump off the ground, and two above it on
+// the same circle the other way, in reach only of a jump off a roof, where the aircraft see the player and
+// shoot back. A player who stands at the start scores about a quarter of one who climbs (bench/risk_bench).
+// The one far out is a long shot from anywhere. All stay well clear of the respawn point, two units from
+// the middle, and the two inner ones pass each other a good height apart.
 const Circle Circles[] = {
-    {Vector(5, 1.8, 0), false, 2},
-    {Vector(9, 2.6, 0), true, 2},
+    {Vector(5, 1.8, 0), false, 1},
+    {Vector(5, 2.6, 0), true, 2},
     {Vector(11, 2.2, 0), false, 1},
 };
 
@@ -138,6 +148,12 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
     // The shots' shared darts are built now rather than at the first shot, in the middle of play.
     Fire::dart();
     HeroFire::dart();
+    populate();
+}
+
+Arena::~Arena() = default;
+
+void Arena::populate() {
     // The objects read the live scene (sizes, the clock), so they are built now that it exists. Should one
     // fail, the scene's destruction deletes those already registered.
     ground_ = new Ground(Size, GridLines, EdgeRing, Fields);
@@ -161,6 +177,82 @@ Arena::Arena(FrameClock clock) : Logic(Title, Size, nullptr, Background, std::mo
     // A standing player's shots pass under the triplanes: until the first point says otherwise, the status's
     // place tells how to reach them.
     hint(FirstHint);
+}
+
+void Arena::playRounds(double seconds, Rounds::Keeper keep) {
+    rounds_.emplace(seconds, std::move(keep));
+    clockText_ = std::make_unique<OverlayText>();
+    tableText_ = std::make_unique<OverlayText>();
+}
+
+void Arena::restart() {
+    // As the scene's destruction does: each deletion unregisters the object and those it holds.
+    while (!registry.empty()) {
+        delete registry.front();
+    }
+    hero = nullptr;
+    ground_ = nullptr;
+    vans_.clear();
+    tanks_.clear();
+    trees_.clear();
+    aircraft_.clear();
+    addScore(-static_cast<std::int32_t>(score));
+    populate();
+    if (rounds_) {
+        rounds_->restart();
+    }
+}
+
+Input& Arena::input(int control, bool pressed) {
+    if (!rounds_ || !rounds_->over()) {
+        return Logic::input(control, pressed);
+    }
+    // A moment to see the table before a held or hammered fire button plays on.
+    constexpr double TableShownAtLeast = 1.0;
+    if (control == Shoot && pressed && !paused && time() - roundEnded_ >= TableShownAtLeast) {
+        restart();
+    }
+    return *this;
+}
+
+void Arena::update(double dt) {
+    Logic::update(dt);
+    if (rounds_ && seesThroughPlayer() && rounds_->run(dt)) {
+        endRound();
+    }
+}
+
+void Arena::endRound() {
+    roundEnded_ = time();
+    const Round round{
+        .score = score,
+        .shots = hero->shots,
+        .pointsPerSecond = hero->aliveTime > 0 ? score / hero->aliveTime : 0,
+        .ended = static_cast<std::int64_t>(std::time(nullptr)),
+    };
+    hero->leave();
+    rounds_->end(round);
+}
+
+std::string_view Arena::panelControls() const {
+    return "Up, Down walk; Left, Right turn; A, F step aside; Enter jump; Space fire\n"
+           "Click to take the mouse: it looks, left button fires, right jumps; Tab lets go\n"
+           "P pause; W lines; F11 or Alt+Enter full screen; Escape quits";
+}
+
+void Arena::drawOverlay(std::uint32_t windowWidth, std::uint32_t windowHeight) {
+    // The settings panel alone while it is open.
+    if (!rounds_ || panelOpen()) {
+        Logic::drawOverlay(windowWidth, windowHeight);
+        return;
+    }
+    const auto width = static_cast<float>(windowWidth);
+    const auto height = static_cast<float>(windowHeight);
+    // The status's size at the top; the table smaller, to fit eleven lines and more.
+    clockText_->set(rounds_->clockLine());
+    clockText_->draw(width / 2, 0.05f * height, height / 175.0f, AlignCentre, AlignCentre, textColor);
+    tableText_->set(rounds_->tableLines());
+    tableText_->draw(width / 2, 0.45f * height, height / 420.0f, AlignCentre, AlignCentre, White);
 }
 
 }  // namespace FirstPerson

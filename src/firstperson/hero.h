@@ -24,6 +24,11 @@ class Hero : public ::Gunner<HeroFire, HeroShots, Walker> {
     void setActive(bool on) override;
     // Shoot is the gun's, or the respawn's while dead; the rest is walking.
     Input& input(int control, bool pressed) override;
+    // Out of play at a round's end: switched off without the cost of a death, and not brought back by fire.
+    void leave() {
+        Walker::setActive(false);
+        respawnRequested = false;
+    }
     Object& update(double dt) override;
     // The player's shots go nearly where they aim.
     double spread() const override { return 0.125; }

@@ -85,6 +85,11 @@ bool Logic::showsCrosshair() const {
     return seesThroughPlayer();
 }
 
+bool Logic::takesPointerOnClick() {
+    pointerOnResume_ = paused;
+    return !paused;
+}
+
 void Logic::togglePause() {
     pause(!paused);
 }
@@ -98,6 +103,10 @@ void Logic::pause(bool on) {
         return;
     }
     paused = on;
+    if (!on && pointerOnResume_) {
+        capturePointer();
+    }
+    pointerOnResume_ = false;
     if (on) {
         releasePointer();
         setStatus(status_.empty() ? std::string(PausedStatus) : status_ + " " + std::string(PausedStatus));

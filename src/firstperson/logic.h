@@ -32,6 +32,8 @@ class Logic : public ::Logic, public Combat {
     // view's centre while the player lives.
     void look(double yaw, double pitch) override;
     bool aimsWithPointer() const override { return true; }
+    // Paused, a click only focuses the window; the pointer it asked for is taken when play goes on.
+    bool takesPointerOnClick() override;
     bool showsCrosshair() const override;
     // P and a pad's Start pause and resume; losing the focus pauses until the player resumes.
     void togglePause() override;
@@ -67,6 +69,7 @@ class Logic : public ::Logic, public Combat {
   private:
     std::string status_;
     std::string hint_;
+    bool pointerOnResume_ = false;
 };
 
 }  // namespace FirstPerson

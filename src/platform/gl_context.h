@@ -52,6 +52,11 @@ class GlContext {
     void* native_;
 };
 
+// Whether the current context presents each frame at the display's rate (vertical sync, adaptive where the
+// driver has it, so that a late frame is shown at once) or as soon as it is drawn. False when the driver
+// cannot; a page is paced by the browser's display frames instead, and says true.
+bool presentAtDisplayRate(bool on);
+
 // True when OpenGL reaches the window system through GLX, false for EGL-only video drivers.
 bool glUsesGlx();
 

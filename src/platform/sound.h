@@ -16,6 +16,9 @@ void stopSound();
 // True while a sound still has samples waiting to be played.
 bool soundPlaying();
 
+// The loudness of the sounds played from now on, 0 (silent) to 1 (as recorded).
+void setSoundVolume(double volume);
+
 // Closes the audio device; the next sound opens it again. It is also closed at exit.
 void closeSound();
 

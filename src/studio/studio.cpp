@@ -149,3 +149,20 @@ void Studio::draw() {
     }
     Logic::draw();
 }
+
+namespace {
+
+constexpr SettingKey ViewerSettings[] = {SettingKey::MouseSensitivity, SettingKey::InvertLook,
+                                         SettingKey::FullScreen, SettingKey::Pacing};
+
+}  // namespace
+
+std::span<const SettingKey> Studio::panelSettings() const {
+    return ViewerSettings;
+}
+
+std::string_view Studio::panelControls() const {
+    return "Left, Right, A, F orbit; Up, Down nearer, farther; Enter, Space raise, lower\n"
+           "Drag to orbit, wheel nearer, farther, double click starts over\n"
+           "W lines; F11 or Alt+Enter full screen; Escape quits";
+}

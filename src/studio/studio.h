@@ -33,6 +33,9 @@ class Studio : public Logic {
     void look(double yaw, double pitch) override;
     void wheel(int notches) override;
     void resetView() override;
+    // The settings panel (F1) shows those of the mouse, the window and the pacing.
+    std::span<const SettingKey> panelSettings() const override;
+    std::string_view panelControls() const override;
 
     // Shows the available model offset places after the current one in the table, round the end.
     void switchModel(int offset);

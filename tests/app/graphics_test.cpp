@@ -420,6 +420,75 @@ TEST(Graphics, F11AndAltEnterSwitchFullScreenAndTheFrameFollows) {
     }
 }
 
+// A key let go while Alt is held is let go all the same, and only Enter pressed while Alt is held switches
+// full screen; the window comes back from full screen as it was, maximised or at its own size and place.
+TEST(Graphics, KeysLetGoUnderAltAreReleasedAndFullScreenGivesBackTheWindowAsItWas) {
+    RecordingScene scene;
+    SDL_Window* window = sceneWindow();
+    SDL_ShowWindow(window);
+    SDL_SetWindowSize(window, 640, 480);
+    const auto fullScreen = [&] { return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0; };
+    const auto size = [&] {
+        std::pair<int, int> wh;
+        SDL_GetWindowSize(window, &wh.first, &wh.second);
+        return wh;
+    };
+    pumpUntil([&] { return size() == std::make_pair(640, 480); });
+    scene.calls.clear();
+
+    // Up held, Alt pressed, Up let go, Alt let go: Up is released.
+    pushKey(SDL_KEYDOWN, SDLK_UP);
+    pushKey(SDL_KEYDOWN, SDLK_LALT, 0, KMOD_LALT);
+    pushKey(SDL_KEYUP, SDLK_UP, 0, KMOD_LALT);
+    pushKey(SDL_KEYUP, SDLK_LALT);
+    // Enter held, then Alt: Enter's repeats under Alt switch nothing, and its release ends the jump.
+    pushKey(SDL_KEYDOWN, SDLK_RETURN);
+    pushKey(SDL_KEYDOWN, SDLK_LALT, 0, KMOD_LALT);
+    pushKey(SDL_KEYDOWN, SDLK_RETURN, 1, KMOD_LALT);
+    pushKey(SDL_KEYUP, SDLK_RETURN, 0, KMOD_LALT);
+    pushKey(SDL_KEYUP, SDLK_LALT);
+    pump(std::chrono::milliseconds(200));
+    EXPECT_FALSE(fullScreen());
+    EXPECT_EQ(scene.calls, (Calls{{Forward, true},
+                                  {Forward, false},
+                                  {NoControl, false},
+                                  {Jump, true},
+                                  {Jump, false},
+                                  {NoControl, false}}));
+
+    // Alt held, then Enter: full screen; F11: back at 640 x 480, where it was, not maximised.
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    pushKey(SDL_KEYDOWN, SDLK_RETURN, 0, KMOD_LALT);
+    pushKey(SDL_KEYUP, SDLK_RETURN, 0, KMOD_LALT);
+    pumpUntil(fullScreen);
+    ASSERT_TRUE(fullScreen());
+    pushKey(SDL_KEYDOWN, SDLK_F11);
+    pushKey(SDL_KEYUP, SDLK_F11);
+    pumpUntil([&] { return !fullScreen() && size() == std::make_pair(640, 480); });
+    EXPECT_FALSE(fullScreen());
+    EXPECT_EQ(size(), std::make_pair(640, 480));
+    EXPECT_EQ(SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED, 0U);
+    int backX = 0;
+    int backY = 0;
+    SDL_GetWindowPosition(window, &backX, &backY);
+    EXPECT_EQ(std::make_pair(backX, backY), std::make_pair(x, y));
+
+    // Maximised before, maximised after.
+    SDL_MaximizeWindow(window);
+    const auto maximised = [&] { return (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) != 0; };
+    pumpUntil(maximised);
+    ASSERT_TRUE(maximised());
+    for (bool on : {true, false}) {
+        pushKey(SDL_KEYDOWN, SDLK_F11);
+        pushKey(SDL_KEYUP, SDLK_F11);
+        pumpUntil([&] { return fullScreen() == on && (on || maximised()); });
+    }
+    EXPECT_FALSE(fullScreen());
+    EXPECT_TRUE(maximised());
+}
+
 // A pad that SDL knows as a game controller drives the scene by its named controls.
 TEST(Graphics, AGameControllerWalksTurnsTiltsJumpsFiresSwitchesModelsPausesAndQuits) {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);

@@ -18,6 +18,7 @@ struct SceneRecorder {
     void toggleFullScreen() { log.push_back("full screen"); }
     void togglePause() { log.push_back("pause"); }
     void releasePointer() { log.push_back("release"); }
+    bool takesKey(platform::VirtualKey) { return false; }
     SceneRecorder& input(Control control, bool pressed) {
         log.push_back(InputRecorder::Call{control, pressed});
         return *this;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A wrong argument (studio: an unknown model or extra arguments; firstperson: any argument) gets the program's
+# A wrong argument (studio: an unknown model or extra arguments; firstperson: any argument but --endless) gets the program's
 # one usage line on standard error and status 2, before any window opens (without a display too, where
 # opening one would report "can't create window" instead). --help and --version answer on standard output.
 # Usage: usage.sh path/to/studio path/to/firstperson
@@ -38,8 +38,9 @@ for where in display none; do
   check "$where" "$studio_usage" "$exe" van tank
   check "$where" "$studio_usage" "$exe" ""
   check "$where" "$studio_usage" "$exe" --help tank
-  check "$where" "usage: firstperson" "$firstperson" lorry
-  check "$where" "usage: firstperson" "$firstperson" --version --help
+  check "$where" "usage: firstperson [--endless]" "$firstperson" lorry
+  check "$where" "usage: firstperson [--endless]" "$firstperson" --endless lorry
+  check "$where" "usage: firstperson [--endless]" "$firstperson" --version --help
 done
 
 # Asked, they answer on standard output with status 0.

@@ -77,7 +77,7 @@ TEST(MouseLook, AClickCapturesTheMouseTurnsAndTiltsTheViewItsButtonsFireAndJumpT
     EXPECT_NEAR(hero.forwardAxis().z, std::sin(yaw), 1e-9) << "a free pointer turns nothing";
 }
 
-TEST(Pause, PStopsTheSceneClockUntilPressedAgainAndALostFocusPausesUntilThePlayerResumes) {
+TEST(Pause, PStopsTheSceneClockUntilPressedAgainALostFocusPausesUntilThePlayerResumesAndAClickWaitsForPlay) {
     SteppedClock clock;
     FirstPerson::Logic scene("pause test", 13, nullptr, Black, clock.seam());
     auto* hero = new FirstPerson::Hero();
@@ -102,6 +102,15 @@ TEST(Pause, PStopsTheSceneClockUntilPressedAgainAndALostFocusPausesUntilThePlaye
         ASSERT_TRUE(inject(event));
         EXPECT_TRUE(scene.paused) << "until the player resumes";
     }
+    // A click while paused only focuses; the pointer it asked for is taken when play goes on.
+    click(SDL_BUTTON_LEFT);
+    click(SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);
+    EXPECT_FALSE(platform::pointerCaptured());
+    EXPECT_EQ(hero->shots, 0U);
+    press(SDLK_p);
+    EXPECT_FALSE(scene.paused);
+    EXPECT_TRUE(platform::pointerCaptured());
+    press(SDLK_TAB);
 }
 
 }  // namespace

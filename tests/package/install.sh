@@ -16,7 +16,7 @@ cd "$work/elsewhere"
 
 [ "$("$prefix/bin/studio" --version)" = "studio $version" ] || fail "studio --version"
 "$prefix/bin/firstperson" --help >help 2>errors || fail "firstperson --help: status $?"
-[ "$(head -n 1 help)" = "usage: firstperson" ] || fail "firstperson --help begins: $(head -n 1 help)"
+[ "$(head -n 1 help)" = "usage: firstperson [--endless]" ] || fail "firstperson --help begins: $(head -n 1 help)"
 grep -q '^Exit status' help || fail "firstperson --help tells no exit status"
 [ ! -s errors ] || fail "firstperson --help wrote on standard error: $(cat errors)"
 

@@ -314,6 +314,36 @@ describe('the combat program', () => {
     await page.close();
   });
 
+  it('reads its settings from local storage, changes them in the F1 panel and keeps a short round there', async () => {
+    const page = await open('about:blank');
+    await page.goto(new URL('index.html', site).href);
+    await page.evaluate(() => {
+      localStorage.clear();
+      localStorage.setItem('studio3d/settings.toml', 'round_minutes = 0.05\n');
+    });
+    await page.goto(new URL('firstperson.html', site).href);
+    await framesPass(page);
+    // Volume is the third setting: one step down, written at once with the rest as they were.
+    await page.keyboard.press('F1');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowLeft');
+    await page.waitForFunction(() => /^volume = /m.test(localStorage.getItem('studio3d/settings.toml')), null,
+      { timeout: 5000 });
+    const settings = await page.evaluate(() => localStorage.getItem('studio3d/settings.toml'));
+    assert.match(settings, /^volume = 0\.9$/m);
+    assert.match(settings, /^round_minutes = 0\.05$/m);
+    // Escape closes the panel and no more; three seconds of play end the round, which is kept.
+    await page.keyboard.press('Escape');
+    await framesPass(page);
+    assert.ok(!(await page.evaluate(() => document.body.classList.contains('ended'))), 'Escape closed the panel only');
+    await page.waitForFunction(() => (localStorage.getItem('studio3d/records.toml') ?? '').includes('[[round]]'),
+      null, { timeout: 30000 });
+    await page.keyboard.press('Escape');
+    await ended(page);
+    await page.close();
+  });
+
   it('lets a held key go when the page loses the focus: the player stops turning', async () => {
     const page = await open('firstperson.html');
     await framesPass(page);

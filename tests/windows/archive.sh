@@ -21,7 +21,7 @@ cd "$work/unpacked"
 cmake -E tar xf "$work/$folder.zip"
 cd "$folder"
 [ "$(wine studio.exe --version | tr -d '\r')" = "studio $version" ] || fail "studio.exe --version"
-[ "$(wine firstperson.exe --help | head -n 1 | tr -d '\r')" = "usage: firstperson" ] ||
+[ "$(wine firstperson.exe --help | head -n 1 | tr -d '\r')" = "usage: firstperson [--endless]" ] ||
   fail "firstperson.exe --help"
 
 exe=$PWD/studio.exe

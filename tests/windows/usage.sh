@@ -19,4 +19,4 @@ check() {
 }
 
 check "usage: studio [van | tank | triplane | garden-tree | conifer]" "$studio" lorry
-check "usage: firstperson" "$firstperson" lorry
+check "usage: firstperson [--endless]" "$firstperson" lorry

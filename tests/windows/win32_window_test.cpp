@@ -74,7 +74,7 @@ TEST_F(WindowTest, ShowMaximisedFillsTheDesktopAndUpdatePaints) {
     EXPECT_FALSE(GetUpdateRect(hwnd(), nullptr, FALSE));
 }
 
-TEST_F(WindowTest, FullScreenCoversTheDesktopWithoutAFrameAndGoesBackMaximised) {
+TEST_F(WindowTest, FullScreenCoversTheDesktopWithoutAFrameAndGoesBackAsTheWindowWas) {
     window->showMaximised();
     drain();
     window->setFullScreen(true);
@@ -91,6 +91,23 @@ TEST_F(WindowTest, FullScreenCoversTheDesktopWithoutAFrameAndGoesBackMaximised) 
     EXPECT_TRUE(IsZoomed(hwnd()));
     EXPECT_EQ(GetWindowLongA(hwnd(), GWL_STYLE) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
     EXPECT_LT(handledOfKind(MessageKind::Size).back().y, static_cast<std::uint32_t>(desktop.height()));
+
+    // A window of 640 x 480 comes back at that size and place, not maximised.
+    ShowWindow(hwnd(), SW_RESTORE);
+    window->move({100, 50, 100 + 640, 50 + 480});
+    drain();
+    ASSERT_FALSE(IsZoomed(hwnd()));
+    window->setFullScreen(true);
+    drain();
+    window->setFullScreen(false);
+    drain();
+    RECT outer{};
+    GetWindowRect(hwnd(), &outer);
+    EXPECT_FALSE(IsZoomed(hwnd()));
+    EXPECT_EQ(outer.left, 100);
+    EXPECT_EQ(outer.top, 50);
+    EXPECT_EQ(outer.right - outer.left, 640);
+    EXPECT_EQ(outer.bottom - outer.top, 480);
 }
 
 TEST_F(WindowTest, MinimiseReportsAnEmptyClientArea) {

@@ -35,6 +35,14 @@ void DeviceContext::swapBuffers() {
     }
 }
 
+bool presentAtDisplayRate(bool on) {
+    if (!on) {
+        return SDL_GL_SetSwapInterval(0) == 0;
+    }
+    // Adaptive first: a frame that misses the display's refresh is shown at once rather than a refresh late.
+    return SDL_GL_SetSwapInterval(-1) == 0 || SDL_GL_SetSwapInterval(1) == 0;
+}
+
 std::unique_ptr<GlContext> GlContext::create(DeviceContext& deviceContext) {
     if (!deviceContext.window().alive()) {
         return nullptr;

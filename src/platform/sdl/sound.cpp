@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -176,6 +177,9 @@ class SoundCache {
 struct Audio {
     AudioOutput output;
     SoundCache sounds;
+    // Of SDL_MIX_MAXVOLUME; a quieter cue is mixed into silence in scaled, which keeps its room.
+    int volume = SDL_MIX_MAXVOLUME;
+    std::vector<Uint8> scaled;
 };
 
 Audio& audio() {
@@ -195,7 +199,18 @@ void playWave(std::span<const std::byte> wave) {
     if (device == 0) {
         return;
     }
+    if (audio().volume < SDL_MIX_MAXVOLUME) {
+        std::vector<Uint8>& scaled = audio().scaled;
+        scaled.assign(samples.size(), 0);
+        SDL_MixAudioFormat(scaled.data(), samples.data(), deviceFormat, static_cast<Uint32>(samples.size()),
+                           audio().volume);
+        samples = scaled;
+    }
     SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size()));
+}
+
+void setSoundVolume(double volume) {
+    audio().volume = static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * SDL_MIX_MAXVOLUME));
 }
 
 void stopSound() {

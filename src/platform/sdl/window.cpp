@@ -13,6 +13,13 @@ namespace {
 
 std::vector<Window*> windows;
 
+// What a window was before it went full screen, to be put back as it was.
+struct WindowedPlace {
+    bool maximised;
+    SDL_Rect rect;
+};
+std::map<WindowId, WindowedPlace> placesBeforeFullScreen;
+
 // The size a window gets when nobody places it.
 constexpr int DefaultWidth = 640;
 constexpr int DefaultHeight = 480;
@@ -125,9 +132,30 @@ void Window::setFullScreen(bool on) {
     if (!alive()) {
         return;
     }
-    SDL_SetWindowFullscreen(sdl::nativeOf(*this), on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    if (!on) {
-        SDL_MaximizeWindow(sdl::nativeOf(*this));
+    SDL_Window* native = sdl::nativeOf(*this);
+    if (on == fullScreen()) {
+        return;
+    }
+    if (on) {
+        WindowedPlace place{(SDL_GetWindowFlags(native) & SDL_WINDOW_MAXIMIZED) != 0, {}};
+        SDL_GetWindowPosition(native, &place.rect.x, &place.rect.y);
+        SDL_GetWindowSize(native, &place.rect.w, &place.rect.h);
+        placesBeforeFullScreen[id_] = place;
+        SDL_SetWindowFullscreen(native, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowFullscreen(native, 0);
+        const auto before = placesBeforeFullScreen.find(id_);
+        if (before != placesBeforeFullScreen.end()) {
+            const WindowedPlace place = before->second;
+            placesBeforeFullScreen.erase(before);
+            if (place.maximised) {
+                SDL_MaximizeWindow(native);
+            } else {
+                SDL_RestoreWindow(native);
+                SDL_SetWindowSize(native, place.rect.w, place.rect.h);
+                SDL_SetWindowPosition(native, place.rect.x, place.rect.y);
+            }
+        }
     }
     NativeEvents::reportSize(*this, false);
 }

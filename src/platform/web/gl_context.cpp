@@ -87,6 +87,11 @@ void GlContext::makeNoneCurrent() {
     emscripten_webgl_make_context_current(0);
 }
 
+bool presentAtDisplayRate(bool /*on*/) {
+    // The browser shows a page's frames with its display's; each frame's pause ends with one.
+    return true;
+}
+
 bool glUsesGlx() {
     return false;
 }

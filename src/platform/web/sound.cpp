@@ -65,7 +65,10 @@ EM_JS(void, webAudioPlay, (const void* bytes, int size), {
         }
         var source = audio.context.createBufferSource();
         source.buffer = sound.buffer;
-        source.connect(audio.context.destination);
+        var gain = audio.context.createGain();
+        gain.gain.value = Module.studioVolume === undefined ? 1 : Module.studioVolume;
+        source.connect(gain);
+        gain.connect(audio.context.destination);
         source.onended = function() {
             if (audio.source == source) {
                 audio.source = null;
@@ -74,6 +77,10 @@ EM_JS(void, webAudioPlay, (const void* bytes, int size), {
         source.start();
         audio.source = source;
     });
+});
+
+EM_JS(void, webAudioVolume, (double volume), {
+    Module.studioVolume = volume;
 });
 
 EM_JS(void, webAudioStop, (), {
@@ -137,6 +144,10 @@ bool soundPlaying() {
 void closeSound() {
     webAudioStop();
     webAudioClose();
+}
+
+void setSoundVolume(double volume) {
+    webAudioVolume(volume < 0 ? 0 : volume > 1 ? 1 : volume);
 }
 
 }  // namespace platform

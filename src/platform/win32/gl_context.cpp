@@ -78,4 +78,18 @@ bool glUsesGlx() {
 
 void drawRecordedGl() {}
 
+bool presentAtDisplayRate(bool on) {
+    using SwapInterval = BOOL(WINAPI*)(int);
+    const auto setInterval =
+        reinterpret_cast<SwapInterval>(reinterpret_cast<void (*)()>(wglGetProcAddress("wglSwapIntervalEXT")));
+    if (setInterval == nullptr) {
+        return false;
+    }
+    if (!on) {
+        return setInterval(0) != FALSE;
+    }
+    // Adaptive first (WGL_EXT_swap_control_tear); a driver without it refuses a negative interval.
+    return setInterval(-1) != FALSE || setInterval(1) != FALSE;
+}
+
 }  // namespace platform

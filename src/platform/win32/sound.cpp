@@ -6,6 +6,8 @@
 #include <mmsystem.h>
 
 #include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -71,6 +73,12 @@ void playWave(std::span<const std::byte> wave) {
         PlaySoundA(reinterpret_cast<LPCSTR>(playingCopy.data()), nullptr, SND_MEMORY | SND_ASYNC);
     }
     playingUntil = Clock::now() + playingTime(wave);
+}
+
+void setSoundVolume(double volume) {
+    // The program's own volume, on both channels, which PlaySound's waves play at.
+    const auto level = static_cast<DWORD>(std::lround((volume < 0 ? 0 : volume > 1 ? 1 : volume) * 0xFFFF));
+    waveOutSetVolume(nullptr, level | (level << 16));
 }
 
 void stopSound() {

@@ -175,7 +175,10 @@ void Window::setFullScreen(bool on) {
         WINDOWPLACEMENT placement = placementsBeforeFullScreen[id_];
         placementsBeforeFullScreen.erase(id_);
         placement.length = sizeof placement;
-        placement.showCmd = SW_SHOWMAXIMIZED;
+        // As it was: maximised or not, at its own size and place.
+        if (placement.showCmd != SW_SHOWMAXIMIZED) {
+            placement.showCmd = SW_SHOWNORMAL;
+        }
         SetWindowPlacement(hwnd, &placement);
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
