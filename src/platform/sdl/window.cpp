@@ -6,6 +6,7 @@
 #include "platform/shared/window_classes.h"
 
 #include <algorithm>
+#include <map>
 
 namespace platform {
 
