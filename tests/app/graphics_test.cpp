@@ -180,16 +180,24 @@ TEST(Graphics, NoDisplayCannotCreateWindowAndLeavesNoLiveScene) {
     EXPECT_EQ(&graphics(), &scene);
 }
 
+// Each mode is the scene's and GL's; setting the scene's mode again says it to GL again.
 TEST(Graphics, WPressedThreeTimesStepsThroughThePolygonModes) {
     RecordingScene scene;
     pump();
-    const std::array<std::array<GLint, 2>, 3> expected{
-        {{GL_FILL, GL_LINE}, {GL_LINE, GL_LINE}, {GL_FILL, GL_FILL}}};
-    for (const auto& mode : expected) {
+    using Mode = Graphics::PolygonMode;
+    const std::pair<Mode, std::array<GLint, 2>> expected[] = {{Mode::BackFacesAsLines, {GL_FILL, GL_LINE}},
+                                                              {Mode::AllLines, {GL_LINE, GL_LINE}},
+                                                              {Mode::Filled, {GL_FILL, GL_FILL}}};
+    for (const auto& [mode, glModes] : expected) {
         pushKey(SDL_KEYDOWN, SDLK_w);
         pushKey(SDL_KEYUP, SDLK_w);
         pump();
-        EXPECT_EQ(polygonMode(), mode);
+        EXPECT_EQ(scene.polygonMode(), mode);
+        EXPECT_EQ(polygonMode(), glModes);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
+        scene.setPolygonMode(scene.polygonMode());
+        EXPECT_EQ(polygonMode(), glModes);
+        EXPECT_EQ(glIsEnabled(GL_CULL_FACE), mode == Mode::Filled ? GL_TRUE : GL_FALSE);
     }
     EXPECT_EQ(scene.calls, (Calls{{NoControl, true},
                                   {NoControl, false},
