@@ -43,7 +43,7 @@ TEST_F(SoundCues, EveryCueIsHeard) {
         platform::closeSound();
         cue();
         EXPECT_TRUE(platform::soundPlaying());
-        std::this_thread::sleep_for(200ms);
+        waitUntilPlayedOut();
         EXPECT_GT(audibleCount(closeAndRead()), deviceRate / 20);
     }
 }
