@@ -63,15 +63,15 @@ void readSize(std::string_view value, PictureRequest& picture) {
     picture.height = *height;
 }
 
-DrawingMode readMode(std::string_view value) {
+Graphics::PolygonMode readMode(std::string_view value) {
     if (value == "filled") {
-        return DrawingMode::Filled;
+        return Graphics::PolygonMode::Filled;
     }
     if (value == "back-lines") {
-        return DrawingMode::BackLines;
+        return Graphics::PolygonMode::BackFacesAsLines;
     }
     if (value == "lines") {
-        return DrawingMode::Lines;
+        return Graphics::PolygonMode::AllLines;
     }
     throw CommandLineError("studio: --mode is filled, back-lines or lines, not '" + std::string(value) + "'");
 }

@@ -5,14 +5,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/graphics.h"
 #include "studio/viewer_models.h"
 
 // The model the arguments after the program's name ask for: none means the default, one names a model.
 // Null for an unknown or unavailable name and for more than one argument.
 const ViewerModel* chooseModel(std::span<const char* const> arguments);
-
-// How a picture taken from the command line draws its polygons, in the order W cycles through them.
-enum class DrawingMode { Filled, BackLines, Lines };
 
 // One picture of the model, as the window would show it after the camera moves given in the viewer's own
 // steps: turns of 15 degrees (positive to the left, as the left arrow), raise steps (positive up, as
@@ -21,7 +19,7 @@ struct PictureRequest {
     std::string path;
     int width = 800;
     int height = 600;
-    DrawingMode mode = DrawingMode::Filled;
+    Graphics::PolygonMode mode = Graphics::PolygonMode::Filled;
     int turnSteps = 0;
     int raiseSteps = 0;
     int distanceSteps = 0;

@@ -31,9 +31,7 @@ void applyPictureView(Studio& studio, const PictureRequest& picture) {
     press(studio, picture.turnSteps, TurnLeft, TurnRight);
     press(studio, picture.raiseSteps, Jump, Shoot);
     press(studio, picture.distanceSteps, Back, Forward);
-    for (int i = 0; i < static_cast<int>(picture.mode); ++i) {
-        studio.cyclePolygonMode();
-    }
+    studio.setPolygonMode(picture.mode);
     while (studio.sceneTime < picture.time) {
         const double dt = std::min(FrameStep, picture.time - studio.sceneTime);
         studio.update(dt);
