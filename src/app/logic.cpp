@@ -82,8 +82,6 @@ void Logic::applySettings(const Settings& chosen) {
 
 namespace {
 
-constexpr platform::VirtualKey KeyF1 = 0x70;
-
 constexpr SettingKey EverySetting[] = {SettingKey::MouseSensitivity, SettingKey::InvertLook,
                                        SettingKey::Volume,           SettingKey::FullScreen,
                                        SettingKey::RoundMinutes,     SettingKey::Pacing};
@@ -115,7 +113,7 @@ void Logic::showPanel(bool open) {
 }
 
 bool Logic::takesKey(std::uint32_t key) {
-    if (key == KeyF1) {
+    if (key == platform::functionKey(1)) {
         showPanel(!panelOpen_);
         if (panelOpen_) {
             panelText_->set(panel_->text(settings));

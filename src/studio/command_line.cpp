@@ -191,6 +191,8 @@ Shows a model (the van unless another is named) and orbits the camera around it.
   Mouse                           drag to orbit and raise, wheel for nearer and farther,
                                   double click for the first view
   F11 or Alt+Enter                full screen, and back
+  F1                              the controls and the settings; Up, Down choose, Left, Right change,
+                                  F1 or Escape closes
 Letters are read by their place on the keyboard, as on an English layout.
 A joystick works too: the stick and the third axis move the camera, buttons 9 and 10 quit. A gamepad
 works by its named controls: its sticks orbit and move the camera, A and B raise and lower it, the
