@@ -13,13 +13,25 @@
 
 #include <GL/glu.h>
 
+#include <cmath>
 #include <memory>
+#include <numbers>
 #include <stdexcept>
 
 namespace {
 
 constexpr const char* WebAddress = "studio3d.dev";
 constexpr double FieldOfViewDegrees = 90;
+
+// A landscape window sees FieldOfViewDegrees upward; an upright one sees as much across instead, so a model
+// or an arena that fits across a landscape window fits across a phone held upright too.
+double verticalFieldOfView(double aspect) {
+    if (aspect >= 1) {
+        return FieldOfViewDegrees;
+    }
+    constexpr double degrees = 180 / std::numbers::pi;
+    return 2 * degrees * std::atan(std::tan(FieldOfViewDegrees / 2 / degrees) / aspect);
+}
 
 // The one live scene and what it holds of the window system.
 Graphics* current = nullptr;
@@ -216,8 +228,8 @@ void Graphics::resize(std::uint32_t newWidth, std::uint32_t newHeight) {
     if (width != 0 && height != 0) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
-        gluPerspective(FieldOfViewDegrees, static_cast<double>(width) / static_cast<double>(height),
-                       graphics().nearPlane, 3 * graphics().size);
+        const double aspect = static_cast<double>(width) / static_cast<double>(height);
+        gluPerspective(verticalFieldOfView(aspect), aspect, graphics().nearPlane, 3 * graphics().size);
         glMatrixMode(GL_MODELVIEW);
     }
     textViewport(width, height);

@@ -52,6 +52,7 @@ struct OverlayState {
     GLint color = -1;
     GLuint fontTexture = 0;
     std::array<float, 16> projection{};
+    float viewportWidth = 0;
     GlyphTable glyphs{};
     bool drawing = false;
     SceneState scene;
@@ -220,6 +221,7 @@ void textViewport(std::uint32_t width, std::uint32_t height) {
     if (width == 0 || height == 0) {
         return;
     }
+    overlay.viewportWidth = static_cast<float>(width);
     overlay.projection = {};
     overlay.projection[0] = 2.0f / static_cast<float>(width);
     overlay.projection[5] = -2.0f / static_cast<float>(height);
@@ -322,6 +324,8 @@ void drawTextAligned(Text* text, float x, float y, float scale, int horizontal, 
     if (text->vertexCount == 0) {
         return;
     }
+    // A line wider than a narrow window shrinks to fit it rather than run off its edges.
+    scale = fittedScale(scale, textWidth(text, 1), x, horizontal, overlay.viewportWidth);
     TextOrigin origin =
         alignedOrigin(x, y, textWidth(text, scale), textHeight(text, scale), horizontal, vertical);
     drawText(text, origin.x, origin.y, scale);
