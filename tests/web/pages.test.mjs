@@ -17,6 +17,12 @@ async function openUpright(path, width, height) {
     HTMLCanvasElement.prototype.getContext = function (kind, attributes) {
       return getContext.call(this, kind, { ...attributes, preserveDrawingBuffer: true });
     };
+    window.drawCalls = 0;
+    const draw = WebGL2RenderingContext.prototype.drawArrays;
+    WebGL2RenderingContext.prototype.drawArrays = function (...args) {
+      ++window.drawCalls;
+      return draw.apply(this, args);
+    };
   });
   await page.goto(new URL(path, site).href);
   return page;
@@ -109,6 +115,50 @@ describe('the page around a program', () => {
       assert.equal(await page.locator('#again').getAttribute('href'), page.url());
       await page.close();
     }
+  });
+
+  it('says so while the graphics are lost, and goes on where it was once they are back', async () => {
+    const page = await openUpright('firstperson.html', 480, 300);
+    await page.waitForFunction(() => window.drawCalls > 50, null, { timeout: 20000 });
+    await page.keyboard.press('KeyP');
+    await page.waitForFunction(() => document.title.includes('paused'));
+    const loseContext = (restore) => page.evaluate((restore) => {
+      const extension = document.getElementById('canvas').getContext('webgl2').getExtension('WEBGL_lose_context');
+      window.loseContext = window.loseContext ?? extension;
+      if (restore) {
+        window.loseContext.restoreContext();
+      } else {
+        window.loseContext.loseContext();
+      }
+    }, restore);
+    await loseContext(false);
+    await page.waitForFunction(() => document.body.classList.contains('lost'), null, { timeout: 5000 });
+    assert.match(await page.locator('#lost').innerText(), /Lost the graphics; waiting for the browser to restore them/);
+    // A few display frames pass without a draw.
+    const drawnWhenLost = await page.evaluate(() => window.drawCalls);
+    await page.evaluate(() => new Promise((done) => {
+      let frames = 10;
+      const frame = () => (--frames > 0 ? requestAnimationFrame(frame) : done());
+      requestAnimationFrame(frame);
+    }));
+    assert.equal(await page.evaluate(() => window.drawCalls), drawnWhenLost, 'nothing drawn while lost');
+
+    await loseContext(true);
+    await page.waitForFunction(() => !document.body.classList.contains('lost'), null, { timeout: 5000 });
+    await page.waitForFunction((from) => window.drawCalls > from + 20, drawnWhenLost, { timeout: 20000 });
+    let status;
+    for (let tries = 0; tries < 100; ++tries) {
+      status = await columnsWith(page, 'cyan', 0.85, 1);
+      if (status.columns.length > 20) {
+        break;
+      }
+      await page.waitForTimeout(100);
+    }
+    assert.ok(status.columns.length > 20, 'the status line drawn again with a new font texture');
+    assert.match(await page.title(), /paused/, 'the game as it was');
+    await page.keyboard.press('KeyP');
+    await page.waitForFunction(() => !document.title.includes('paused'));
+    await page.close();
   });
 
   it('keeps the focus on the game\'s page at Tab, which lets the mouse go without pausing', async () => {
