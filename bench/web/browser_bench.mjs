@@ -214,7 +214,9 @@ function launch() {
 }
 
 async function newContext(browser) {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1 });
+  // No service worker: each page's files come over the network, as on a first visit.
+  const context = await browser.newContext({ viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1,
+    serviceWorkers: 'block' });
   await context.addInitScript(instrument);
   return context;
 }

@@ -26,17 +26,10 @@ after(async () => {
   await rm(profile, { recursive: true, force: true });
 });
 
-// Whether the service worker holds a file of that name.
+// Waits until the service worker holds the file of that name.
 function kept(page, name) {
-  return page.waitForFunction(async (name) => {
-    for (const cacheName of await caches.keys()) {
-      const cache = await caches.open(cacheName);
-      if ((await cache.keys()).some((request) => new URL(request.url).pathname.endsWith(name))) {
-        return true;
-      }
-    }
-    return false;
-  }, name, { timeout: 20000, polling: 200 });
+  return page.waitForFunction(async (name) => !!(await caches.match(new URL(name, location.href).href)), name,
+    { timeout: 20000, polling: 200 });
 }
 
 function drawing(page) {
