@@ -16,8 +16,25 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/web/index.html ${STUDIO_SITE_DIR}
 # can block as on the desktop, and main's return ends the page's program (Escape, a failed start).
 # Pointer lock and full screen are asked for from the frame that handles the click or key press, which
 # browsers allow for a while after it: html5.h must not hold those requests back for the next event.
+# Each page links its own web app manifest, by which a browser installs it as an app of its own.
+set(STUDIO_WEB_NAME_studio "Studio 3D model viewer")
+set(STUDIO_WEB_NAME_firstperson "Studio 3D first-person combat")
+
+# The site's finishing step (web_site): the icons, the service worker stamped with the build, and a .gz and
+# a .br copy of every page, script and WebAssembly file for the servers that send them as they are.
+add_custom_target(web_site
+  COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/finish_site.py ${STUDIO_SITE_DIR}
+          ${PROJECT_SOURCE_DIR}/resources/windows/studio.ico ${PROJECT_SOURCE_DIR}/resources/web/service-worker.js
+  COMMENT "Compressing the site and stamping its service worker")
+
 function(studio_web_program target)
-  set(shell ${PROJECT_SOURCE_DIR}/resources/web/program.html)
+  set(STUDIO_WEB_PROGRAM ${target})
+  set(STUDIO_WEB_NAME ${STUDIO_WEB_NAME_${target}})
+  set(shell ${PROJECT_BINARY_DIR}/web/${target}.html)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/web/program.html ${shell} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/web/program.webmanifest ${STUDIO_SITE_DIR}/${target}.webmanifest
+                 @ONLY)
+  add_dependencies(web_site ${target})
   set_target_properties(${target} PROPERTIES
     SUFFIX .html
     RUNTIME_OUTPUT_DIRECTORY ${STUDIO_SITE_DIR}

@@ -15,8 +15,8 @@ packages=(
 web_tests=false
 for option in "$@"; do
   case $option in
-    --emscripten) packages=(cmake emscripten libtomlplusplus-dev) ;;
-    --web) packages+=(emscripten chromium nodejs python3); web_tests=true
+    --emscripten) packages=(cmake emscripten libtomlplusplus-dev gzip brotli python3) ;;
+    --web) packages+=(emscripten chromium nodejs python3 gzip brotli); web_tests=true
            # A node from elsewhere (NodeSource's) brings its own npm, which Debian's would conflict with.
            command -v npm >/dev/null || packages+=(npm) ;;
     --tests) packages+=(clang-format libgtest-dev libbenchmark-dev

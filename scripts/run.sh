@@ -10,7 +10,7 @@ program=${1:-studio}
 if [ "$program" = web ]; then
   bash "$root/scripts/build-web.sh" "$root/build-web"
   echo "Serving both programs on http://127.0.0.1:8000/ (Ctrl+C stops the server)"
-  exec python3 -m http.server --bind 127.0.0.1 --directory "$root/build-web/site" 8000
+  exec python3 "$root/scripts/lib/serve_web.py" "$root/build-web/site" 8000
 fi
 if [ ! -f "$root/src/$program/main.cpp" ]; then
   programs=$(cd "$root/src" && ls -d */main.cpp | sed 's|/main.cpp||' | tr '\n' ' ')

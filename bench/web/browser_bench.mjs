@@ -17,6 +17,7 @@ const bounds = {
   arenaFrameRate: 0.7,
   arenaFrameWorkMs: 4,
   pageBytes: 2 * 1024 * 1024,
+  arenaWireBytes: 300 * 1024,
 };
 
 // Before any page's own script: counts the WebGL 2 draw calls of each frame (a frame ends where the
@@ -183,7 +184,9 @@ async function openProgram(context, path) {
   const files = [];
   page.on('response', async (response) => {
     const body = await response.body().catch(() => Buffer.alloc(0));
-    files.push({ name: new URL(response.url()).pathname.slice(1), bytes: body.length });
+    // On the wire: compressed where the server sends the build's .br or .gz copy.
+    const sizes = await response.request().sizes().catch(() => ({ responseBodySize: body.length }));
+    files.push({ name: new URL(response.url()).pathname.slice(1), bytes: body.length, wire: sizes.responseBodySize });
   });
   await page.goto(new URL(path, site).href);
   await keepFrameWork(page);
@@ -211,7 +214,9 @@ function launch() {
 }
 
 async function newContext(browser) {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1 });
+  // No service worker: each page's files come over the network, as on a first visit.
+  const context = await browser.newContext({ viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1,
+    serviceWorkers: 'block' });
   await context.addInitScript(instrument);
   return context;
 }
@@ -275,6 +280,11 @@ try {
     const bytes = files.reduce((sum, file) => sum + file.bytes, 0);
     console.log(`  page: ${bytes} bytes (${files.map((f) => `${f.name} ${f.bytes}`).join(', ')})`);
     judge(`page at most ${bounds.pageBytes} bytes`, bytes <= bounds.pageBytes);
+    const wire = files.reduce((sum, file) => sum + file.wire, 0);
+    console.log(`  on the wire, compressed: ${wire} bytes (${files.map((f) => `${f.name} ${f.wire}`).join(', ')})`);
+    if (program.name === 'arena') {
+      judge(`first visit at most ${bounds.arenaWireBytes} bytes on the wire`, wire <= bounds.arenaWireBytes);
+    }
   }
 } finally {
   await Promise.all([browser.close(), bareBrowser.close()]);

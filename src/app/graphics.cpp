@@ -8,18 +8,32 @@
 #include "app/window_placement.h"
 #include "platform/cursor.h"
 #include "platform/gl_context.h"
+#include "platform/gl_generation.h"
 #include "platform/message_queue.h"
 #include "platform/window.h"
 
 #include <GL/glu.h>
 
+#include <array>
+#include <cmath>
 #include <memory>
+#include <numbers>
 #include <stdexcept>
 
 namespace {
 
 constexpr const char* WebAddress = "studio3d.dev";
 constexpr double FieldOfViewDegrees = 90;
+
+// A landscape window sees FieldOfViewDegrees upward; an upright one sees as much across instead, so a model
+// or an arena that fits across a landscape window fits across a phone held upright too.
+double verticalFieldOfView(double aspect) {
+    if (aspect >= 1) {
+        return FieldOfViewDegrees;
+    }
+    constexpr double degrees = 180 / std::numbers::pi;
+    return 2 * degrees * std::atan(std::tan(FieldOfViewDegrees / 2 / degrees) / aspect);
+}
 
 // The one live scene and what it holds of the window system.
 Graphics* current = nullptr;
@@ -34,6 +48,9 @@ Graphics::PolygonMode currentPolygonMode = Graphics::PolygonMode::Filled;
 // The status text drawn over every frame, and the cross at the centre of a view that aims.
 std::unique_ptr<Text> overlayText;
 std::unique_ptr<Text> crosshairText;
+// The clear colour, and the context's generation its state was last set in.
+std::array<GLfloat, 3> clearColour{};
+unsigned glGeneration = 0;
 // Keeps the scene's meshes in the context, for the frames it presents.
 std::unique_ptr<MeshRecorder> meshRecorder;
 
@@ -128,8 +145,10 @@ Graphics::Graphics(std::string_view title, double size, const Color& background)
         // The restored size and place; run() shows the window maximised.
         window->move(restoredPlacement(platform::desktopRect()));
         glEnable(GL_DEPTH_TEST);
-        glClearColor(static_cast<GLfloat>(background.r), static_cast<GLfloat>(background.g),
-                     static_cast<GLfloat>(background.b), 0);
+        clearColour = {static_cast<GLfloat>(background.r), static_cast<GLfloat>(background.g),
+                       static_cast<GLfloat>(background.b)};
+        glClearColor(clearColour[0], clearColour[1], clearColour[2], 0);
+        glGeneration = platform::glContextGeneration();
         setPolygonMode(PolygonMode::Filled);
         // Without its shaders the overlay shows no status text; the scene goes on.
         textInit();
@@ -178,6 +197,14 @@ void Graphics::present() {
     if (width == 0 || height == 0) {
         return;
     }
+    // A context that lost its objects comes back with GL's defaults: the scene's state is set again.
+    if (glGeneration != platform::glContextGeneration()) {
+        glGeneration = platform::glContextGeneration();
+        glEnable(GL_DEPTH_TEST);
+        glClearColor(clearColour[0], clearColour[1], clearColour[2], 0);
+        setPolygonMode(currentPolygonMode);
+        resize(width, height);
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     {
         // Recordings serve the scene's own frames; a draw() from elsewhere may reach another GL.
@@ -216,8 +243,8 @@ void Graphics::resize(std::uint32_t newWidth, std::uint32_t newHeight) {
     if (width != 0 && height != 0) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
-        gluPerspective(FieldOfViewDegrees, static_cast<double>(width) / static_cast<double>(height),
-                       graphics().nearPlane, 3 * graphics().size);
+        const double aspect = static_cast<double>(width) / static_cast<double>(height);
+        gluPerspective(verticalFieldOfView(aspect), aspect, graphics().nearPlane, 3 * graphics().size);
         glMatrixMode(GL_MODELVIEW);
     }
     textViewport(width, height);

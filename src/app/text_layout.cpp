@@ -99,3 +99,19 @@ TextOrigin alignedOrigin(float x, float y, float width, float height, int horizo
     }
     return {x, y};
 }
+
+float fittedScale(float scale, float unscaledWidth, float x, int horizontal, float windowWidth) {
+    const float margin = windowWidth / 40;
+    const float toLeft = x - margin;
+    const float toRight = windowWidth - margin - x;
+    float room = toRight;
+    if (horizontal == AlignCentre) {
+        room = 2 * std::min(toLeft, toRight);
+    } else if (horizontal == AlignEnd) {
+        room = toLeft;
+    }
+    if (unscaledWidth <= 0 || room <= 0) {
+        return scale;
+    }
+    return std::min(scale, room / unscaledWidth);
+}

@@ -27,3 +27,7 @@ struct TextOrigin {
 };
 // The top-left corner of a text of the size given whose aligned point goes to (x, y).
 TextOrigin alignedOrigin(float x, float y, float width, float height, int horizontal, int vertical);
+
+// The scale, at most the one asked for, at which a text whose width at scale 1 is unscaledWidth, aligned at
+// x, keeps a margin of a fortieth of the window's width from both of its edges.
+float fittedScale(float scale, float unscaledWidth, float x, int horizontal, float windowWidth);

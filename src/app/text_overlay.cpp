@@ -12,6 +12,7 @@
 #include "platform/gl/matrix4.h"
 #include "platform/gl/shader_program.h"
 #include "platform/gl_context.h"
+#include "platform/gl_generation.h"
 
 namespace {
 
@@ -52,6 +53,8 @@ struct OverlayState {
     GLint color = -1;
     GLuint fontTexture = 0;
     std::array<float, 16> projection{};
+    float viewportWidth = 0;
+    unsigned generation = 0;  // platform::glContextGeneration when the program and font were made
     GlyphTable glyphs{};
     bool drawing = false;
     SceneState scene;
@@ -168,21 +171,19 @@ void textTerminate() {
     overlay.initialised = false;
 }
 
-std::unique_ptr<Text> createText() {
-    // Without the program the context may lack vertex arrays too.
-    if (overlay.program.name() == 0) {
-        return nullptr;
-    }
-    auto text = std::make_unique<Text>();
-    glGenVertexArrays(1, &text->vertexArray);
-    glGenBuffers(1, &text->vertexBuffer);
-    if (text->vertexArray == 0 || text->vertexBuffer == 0) {
-        return nullptr;
+namespace {
+
+bool makeArrays(Text& text) {
+    text.generation = platform::glContextGeneration();
+    glGenVertexArrays(1, &text.vertexArray);
+    glGenBuffers(1, &text.vertexBuffer);
+    if (text.vertexArray == 0 || text.vertexBuffer == 0) {
+        return false;
     }
     GLint previousArray = 0;
     glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &previousArray);
-    glBindVertexArray(text->vertexArray);
-    glBindBuffer(GL_ARRAY_BUFFER, text->vertexBuffer);
+    glBindVertexArray(text.vertexArray);
+    glBindBuffer(GL_ARRAY_BUFFER, text.vertexBuffer);
     const auto stride = static_cast<GLsizei>(floatsPerVertex * sizeof(float));
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(0));
@@ -190,7 +191,25 @@ std::unique_ptr<Text> createText() {
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(2 * sizeof(float)));
     glBindVertexArray(static_cast<GLuint>(previousArray));
     glBindBuffer(GL_ARRAY_BUFFER, 0);
-    return text;
+    return true;
+}
+
+// A text made before the context lost its objects gets new ones, and its vertices again.
+void renewArrays(Text& text) {
+    if (text.generation != platform::glContextGeneration() && makeArrays(text)) {
+        text.dirty = true;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<Text> createText() {
+    // Without the program the context may lack vertex arrays too.
+    if (overlay.program.name() == 0) {
+        return nullptr;
+    }
+    auto text = std::make_unique<Text>();
+    return makeArrays(*text) ? std::move(text) : nullptr;
 }
 
 void deleteText(std::unique_ptr<Text> text) {
@@ -220,6 +239,7 @@ void textViewport(std::uint32_t width, std::uint32_t height) {
     if (width == 0 || height == 0) {
         return;
     }
+    overlay.viewportWidth = static_cast<float>(width);
     overlay.projection = {};
     overlay.projection[0] = 2.0f / static_cast<float>(width);
     overlay.projection[5] = -2.0f / static_cast<float>(height);
@@ -234,6 +254,16 @@ void textViewport(std::uint32_t width, std::uint32_t height) {
 // through; it is never culled. No state is read back but whether a capability is on: in a browser each
 // query waits for the GPU process, which costs more than the drawing.
 void beginText() {
+    // After a lost context came back, the program and the font are made again.
+    if (overlay.generation != platform::glContextGeneration()) {
+        overlay.generation = platform::glContextGeneration();
+        if (overlay.initialised) {
+            overlay.program = {};
+            overlay.fontTexture = 0;
+            overlay.initialised = false;
+            textInit();
+        }
+    }
     if (overlay.program.name() == 0) {
         return;
     }
@@ -293,6 +323,7 @@ void drawText(Text* text, float x, float y, float scale) {
     if (text == nullptr || !overlay.drawing) {
         return;
     }
+    renewArrays(*text);
     if (text->dirty) {
         rebuildVertices(*text);
     }
@@ -316,12 +347,15 @@ void drawTextAligned(Text* text, float x, float y, float scale, int horizontal, 
     if (text == nullptr) {
         return;
     }
+    renewArrays(*text);
     if (text->dirty) {
         rebuildVertices(*text);
     }
     if (text->vertexCount == 0) {
         return;
     }
+    // A line wider than a narrow window shrinks to fit it rather than run off its edges.
+    scale = fittedScale(scale, textWidth(text, 1), x, horizontal, overlay.viewportWidth);
     TextOrigin origin =
         alignedOrigin(x, y, textWidth(text, scale), textHeight(text, scale), horizontal, vertical);
     drawText(text, origin.x, origin.y, scale);

@@ -20,6 +20,7 @@ struct Text {
     std::vector<float> vertices;  // the last vertices built, kept after upload
     unsigned int vertexArray = 0;
     unsigned int vertexBuffer = 0;
+    unsigned generation = 0;  // platform::glContextGeneration when the names were made
 
     Text() = default;
     ~Text();

@@ -296,3 +296,13 @@ TEST(TextRecord, AbsentOrEmptyTextMeasuresZero) {
     drawText(nullptr, 0, 0, 1);
     drawTextAligned(nullptr, 0, 0, 1, AlignCentre, AlignCentre);
 }
+
+TEST(TextLayout, FittedScaleShrinksOnlyWhatRunsOffTheWindow) {
+    // 400 wide window: a margin of 10 on both sides.
+    EXPECT_FLOAT_EQ(fittedScale(2, 100, 200, AlignCentre, 400), 2);      // 200 wide fits
+    EXPECT_FLOAT_EQ(fittedScale(2, 400, 200, AlignCentre, 400), 0.95f);  // 380 of room
+    EXPECT_FLOAT_EQ(fittedScale(2, 400, 100, AlignCentre, 400), 0.45f);  // 90 either side of 100
+    EXPECT_FLOAT_EQ(fittedScale(2, 100, 290, AlignStart, 400), 1);       // 100 to the right margin
+    EXPECT_FLOAT_EQ(fittedScale(2, 100, 60, AlignEnd, 400), 0.5f);       // 50 to the left margin
+    EXPECT_FLOAT_EQ(fittedScale(2, 100, 200, AlignCentre, 0), 2);        // no window size yet
+}

@@ -32,15 +32,16 @@ constexpr int viewHeight = 175;
 
 struct Frame {
     std::vector<std::uint8_t> rgb;  // row 0 at the top
+    int width = viewWidth;
     bool white(int x, int y) const {
-        const std::uint8_t* p = &rgb[static_cast<std::size_t>(y * viewWidth + x) * 3];
+        const std::uint8_t* p = &rgb[static_cast<std::size_t>(y * width + x) * 3];
         return p[0] == 255 && p[1] == 255 && p[2] == 255;
     }
 };
 
 // Presents one frame on the shown window and reads back what was shown. Mesa keeps a mapped window's back
 // buffer through the swap (its front buffer cannot be read back), so the frame is read from there.
-Frame presentAndRead(Graphics& scene) {
+Frame presentAndRead(Graphics& scene, int viewWidth = ::viewWidth, int viewHeight = ::viewHeight) {
     SDL_ShowWindow(SDL_GL_GetCurrentWindow());
     for (int i = 0; i < 10; ++i) {
         SDL_PumpEvents();
@@ -54,7 +55,8 @@ Frame presentAndRead(Graphics& scene) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, viewWidth, viewHeight, GL_RGB, GL_UNSIGNED_BYTE, upsideDown.data());
     Frame frame{std::vector<std::uint8_t>(upsideDown.size())};
-    const std::size_t row = viewWidth * 3;
+    frame.width = viewWidth;
+    const std::size_t row = static_cast<std::size_t>(viewWidth) * 3;
     for (int y = 0; y < viewHeight; ++y) {
         std::copy_n(upsideDown.begin() + static_cast<std::ptrdiff_t>((viewHeight - 1 - y) * row), row,
                     frame.rgb.begin() + static_cast<std::ptrdiff_t>(y * row));
@@ -142,4 +144,67 @@ TEST(StatusText, ModelViewerShowsNoText) {
         ASSERT_EQ(frame.rgb[i + 1], 0);
         ASSERT_EQ(frame.rgb[i + 2], 255);
     }
+}
+
+namespace {
+
+// A red band across the view, one unit ahead, reaching nine tenths of the way to a 90 degree field's edges.
+class BandScene : public StatusScene {
+  public:
+    void draw() override {
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glColor3f(1, 0, 0);
+        glBegin(GL_QUADS);
+        glVertex3f(-0.9f, -0.1f, -1);
+        glVertex3f(0.9f, -0.1f, -1);
+        glVertex3f(0.9f, 0.1f, -1);
+        glVertex3f(-0.9f, 0.1f, -1);
+        glEnd();
+    }
+};
+
+bool red(const Frame& frame, int x, int y) {
+    const std::uint8_t* p = &frame.rgb[static_cast<std::size_t>(y * frame.width + x) * 3];
+    return p[0] == 255 && p[1] == 0 && p[2] == 0;
+}
+
+}  // namespace
+
+// Upright, the field stays 90 degrees across and the status shrinks to the width; landscape keeps both.
+TEST(StatusText, UprightWindowKeepsTheFieldAcrossAndFitsTheStatus) {
+    constexpr int uprightWidth = 160, uprightHeight = 320;
+    BandScene scene;
+    scene.resize(uprightWidth, uprightHeight);
+    scene.setStatus("[ 6 : 0.50 ] and a status much wider than the window");
+    Frame frame = presentAndRead(scene, uprightWidth, uprightHeight);
+
+    const int middle = uprightHeight / 2;
+    EXPECT_FALSE(red(frame, 0, middle));
+    EXPECT_FALSE(red(frame, uprightWidth - 1, middle));
+    EXPECT_TRUE(red(frame, uprightWidth / 2 - 70, middle));  // 0.9 of the half width is 72 pixels
+    EXPECT_TRUE(red(frame, uprightWidth / 2 + 70, middle));
+
+    int left = uprightWidth, right = -1, count = 0;
+    for (int y = middle; y < uprightHeight; ++y) {
+        for (int x = 0; x < uprightWidth; ++x) {
+            if (frame.white(x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                ++count;
+            }
+        }
+    }
+    ASSERT_GT(count, 50);
+    EXPECT_GE(left, uprightWidth / 40);
+    EXPECT_LT(right, uprightWidth - uprightWidth / 40);
+    EXPECT_GT(right - left, uprightWidth * 3 / 4) << "shrunk to the width, not further";
+
+    // Landscape: today's 90 degrees upward, so the band ends 0.9 of half the height from the centre.
+    scene.resize(viewWidth, viewHeight);
+    scene.setStatus();
+    frame = presentAndRead(scene);
+    const int bandEnd = viewWidth / 2 + 9 * viewHeight / 20;
+    EXPECT_TRUE(red(frame, bandEnd - 3, viewHeight / 2));
+    EXPECT_FALSE(red(frame, bandEnd + 3, viewHeight / 2));
 }

@@ -5,13 +5,17 @@ import { chromium } from 'playwright-core';
 
 export const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
 
+const executablePath = process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium';
+const softwareWebGl = ['--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader', '--ignore-gpu-blocklist'];
+
 // Chromium with software WebGL 2, and the flags given.
 export function launch(...flags) {
-  return chromium.launch({
-    executablePath: process.env.STUDIO_CHROMIUM ?? '/usr/lib/chromium/chromium',
-    args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader', '--ignore-gpu-blocklist',
-      ...flags],
-  });
+  return chromium.launch({ executablePath, args: [...softwareWebGl, ...flags] });
+}
+
+// The same with a profile of its own in folder, as a user's browser has: one that can install a page.
+export function launchWithProfile(folder, options = {}) {
+  return chromium.launchPersistentContext(folder, { executablePath, args: softwareWebGl, ...options });
 }
 
 // A new page of from (a browser or a browser context) at path on the site, instrument run before the page's

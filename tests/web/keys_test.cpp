@@ -19,6 +19,7 @@ TEST(WebKeys, CodesOfTheControlsAreTheDesktopsVirtualKeys) {
         {"F4", KeyF4},
         {"F1", 0x70},
         {"F12", 0x7B},
+        {"Tab", KeyTab},
         {"Enter", KeyReturn},
         {"NumpadEnter", KeyReturn},
         {"Escape", KeyEscape},

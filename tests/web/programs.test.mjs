@@ -2,7 +2,7 @@
 // server that scripts/test-web.sh starts: STUDIO_WEB_URL names it.
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch as launchChromium, openPage } from './browser.mjs';
+import { launch as launchChromium, openPage, site } from './browser.mjs';
 
 let browser;
 

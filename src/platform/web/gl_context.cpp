@@ -1,8 +1,11 @@
 #include "platform/gl_context.h"
 
 #include "platform/batched_gl/batched_gl.h"
+#include "platform/gl_generation.h"
+#include "platform/shared/program_queue.h"
 #include "platform/web/native.h"
 
+#include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <cstdint>
@@ -19,6 +22,45 @@ std::unique_ptr<BatchedGl> layer;
 
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE handleOf(void* native) {
     return static_cast<EMSCRIPTEN_WEBGL_CONTEXT_HANDLE>(reinterpret_cast<std::intptr_t>(native));
+}
+
+bool lost = false;
+
+// clang-format off
+EM_JS(void, showGraphicsLost, (int shown), {
+    document.body.classList.toggle('lost', !!shown);
+});
+// clang-format on
+
+// The window shows nothing while the context is lost, as when minimised, and is drawn again once it is back.
+void reportContextChange() {
+    showGraphicsLost(lost ? 1 : 0);
+    if (Window* window = web::liveWindow()) {
+        NativeEvents::reportSize(*window, false);
+        programQueue::push({.window = window->id(), .kind = MessageKind::Paint});
+    }
+}
+
+EM_BOOL contextLost(int, const void*, void*) {
+    lost = true;
+    reportContextChange();
+    // Handled: the browser then restores the context when it can.
+    return EM_TRUE;
+}
+
+// Every object of the lost context is gone: the layer starts afresh, and the generation tells the rest.
+EM_BOOL contextRestored(int, const void*, void*) {
+    lost = false;
+    ++glContextGeneration();
+    if (layer) {
+        const bool active = BatchedGl::active() == layer.get();
+        layer = std::make_unique<BatchedGl>();
+        if (active) {
+            BatchedGl::activate(layer.get());
+        }
+    }
+    reportContextChange();
+    return EM_FALSE;
 }
 
 }  // namespace
@@ -60,11 +102,15 @@ std::unique_ptr<GlContext> GlContext::create(DeviceContext& deviceContext) {
         return nullptr;
     }
     layer = std::make_unique<BatchedGl>();
+    emscripten_set_webglcontextlost_callback(web::CanvasTarget, nullptr, EM_FALSE, contextLost);
+    emscripten_set_webglcontextrestored_callback(web::CanvasTarget, nullptr, EM_FALSE, contextRestored);
     return std::unique_ptr<GlContext>(
         new GlContext(reinterpret_cast<void*>(static_cast<std::intptr_t>(context))));
 }
 
 GlContext::~GlContext() {
+    emscripten_set_webglcontextlost_callback(web::CanvasTarget, nullptr, EM_FALSE, nullptr);
+    emscripten_set_webglcontextrestored_callback(web::CanvasTarget, nullptr, EM_FALSE, nullptr);
     // The layer's GL objects go while their context is current.
     emscripten_webgl_make_context_current(handleOf(native_));
     BatchedGl::activate(nullptr);
@@ -86,6 +132,14 @@ void GlContext::makeNoneCurrent() {
     BatchedGl::activate(nullptr);
     emscripten_webgl_make_context_current(0);
 }
+
+namespace web {
+
+bool glContextLost() {
+    return lost;
+}
+
+}  // namespace web
 
 bool presentAtDisplayRate(bool /*on*/) {
     // The browser shows a page's frames with its display's; each frame's pause ends with one.

@@ -22,7 +22,9 @@ VirtualKey virtualKeyOf(std::string_view code) {
             return functionKey(number);
         }
     }
-    constexpr std::array<std::pair<std::string_view, VirtualKey>, 10> named{{
+    constexpr std::array<std::pair<std::string_view, VirtualKey>, 11> named{{
+        // Tab lets the mouse go and no more: the browser's move of the focus off the page would pause.
+        {"Tab", KeyTab},
         {"Enter", KeyReturn},
         {"NumpadEnter", KeyReturn},
         {"Escape", KeyEscape},

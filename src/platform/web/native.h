@@ -12,7 +12,8 @@ namespace platform {
 
 // Turns the page's events into messages for the window.
 struct NativeEvents {
-    // The canvas's size in device pixels, or 0 x 0 while the page is hidden (a minimised window).
+    // The canvas's size in device pixels, or 0 x 0 while the page is hidden or its WebGL context lost (a
+    // minimised window).
     static void reportSize(Window& window, bool send);
 };
 
@@ -23,6 +24,9 @@ inline constexpr const char* CanvasTarget = "#canvas";
 
 // The live window (the page has one canvas, so at most one), or none.
 Window* liveWindow();
+
+// While the WebGL context is lost the canvas counts as hidden: nothing can be drawn until it is restored.
+bool glContextLost();
 
 // Starts and stops delivering the page's keyboard, mouse and focus events to the window.
 void listenToInput(WindowId window);

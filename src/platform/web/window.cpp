@@ -89,7 +89,7 @@ void NativeEvents::reportSize(Window& window, bool send) {
         emscripten_set_canvas_element_size(web::CanvasTarget, static_cast<int>(width),
                                            static_cast<int>(height));
     }
-    if (pageHidden()) {
+    if (pageHidden() || web::glContextLost()) {
         width = height = 0;
     }
     window.reportSize(width, height, send);

@@ -1,0 +1,124 @@
+// The pages around both programs: upright, as a phone shows them; what the page says of a program that
+// prints, cannot load or loses its graphics; and Tab in the game.
+import { after, before, it } from 'node:test';
+import assert from 'node:assert/strict';
+import { launch, site } from './browser.mjs';
+
+let browser;
+before(async () => {
+  browser = await launch();
+});
+after(() => browser?.close());
+
+// A page whose canvas keeps its frames, with its WebGL 2 draws counted, and window.inkEdges(colour, top,
+// bottom): the first and last columns with a magenta or cyan pixel between those rows (shares of the height).
+async function open(path, width = 480, height = 300, blocked = null) {
+  const page = await browser.newPage({ viewport: { width, height } });
+  await page.addInitScript(() => {
+    const getContext = HTMLCanvasElement.prototype.getContext;
+    HTMLCanvasElement.prototype.getContext = function (kind, attributes) {
+      return getContext.call(this, kind, { ...attributes, preserveDrawingBuffer: true });
+    };
+    window.drawCalls = 0;
+    const draw = WebGL2RenderingContext.prototype.drawArrays;
+    WebGL2RenderingContext.prototype.drawArrays = function (...args) {
+      ++window.drawCalls;
+      return draw.apply(this, args);
+    };
+    window.inkEdges = (colour, top, bottom) => {
+      const canvas = document.getElementById('canvas');
+      const copy = Object.assign(document.createElement('canvas'), { width: canvas.width, height: canvas.height });
+      copy.getContext('2d').drawImage(canvas, 0, 0);
+      const { width, height, data } = copy.getContext('2d').getImageData(0, 0, copy.width, copy.height);
+      const inked = { magenta: (r, g, b) => r > 100 && b > 100 && g < 80, cyan: (r, g, b) => r < 80 && g > 150 && b > 150 };
+      let [left, right] = [width, -1];
+      for (let y = Math.floor(top * height); y < bottom * height; ++y) {
+        for (let x = 0; x < width; ++x) {
+          if (inked[colour](data[4 * (y * width + x)], data[4 * (y * width + x) + 1], data[4 * (y * width + x) + 2])) {
+            [left, right] = [Math.min(left, x), Math.max(right, x)];
+          }
+        }
+      }
+      return right - left > width / 3 ? { left, right, width } : null;
+    };
+  });
+  if (blocked) {
+    await page.route(`**/${blocked}`, (route) => route.abort());
+  }
+  await page.goto(new URL(path, site).href);
+  return page;
+}
+
+async function edges(page, colour, top, bottom) {
+  return (await page.waitForFunction((args) => window.inkEdges(...args), [colour, top, bottom], { timeout: 20000 })).jsonValue();
+}
+
+it('upright, shows the whole van across and keeps the status line off both edges', async () => {
+  const viewer = await open('studio.html', 390, 844);
+  const van = await edges(viewer, 'magenta', 0.25, 0.75);
+  assert.ok(van.left > 2 && van.right < van.width - 3, `the van: ${JSON.stringify(van)}`);
+  const game = await open('firstperson.html', 600, 900);
+  await game.waitForFunction(() => window.drawCalls > 20);
+  await game.keyboard.press('KeyP');
+  const status = await edges(game, 'cyan', 0.85, 1);
+  assert.ok(status.left > 0 && status.right < status.width - 1, `the status: ${JSON.stringify(status)}`);
+  await Promise.all([viewer.close(), game.close()]);
+});
+
+it('shows on the page what the program printed, or why it could not load, with a link to try again', async () => {
+  for (const [path, blocked, words] of [['studio.html?model=--help', null, /usage: studio \[/],
+    ['firstperson.html?model=--version', null, /^firstperson \d+\.\d+/], ['studio.html', 'studio.wasm', /studio\.wasm/],
+    ['studio.html', 'studio.js', /studio\.js/]]) {
+    const page = await open(path, 480, 300, blocked);
+    await page.waitForFunction(() => document.body.classList.contains('ended'), null, { timeout: 20000 });
+    assert.match(await page.locator('#reason').innerText(), words);
+    assert.equal(await page.locator('#again').getAttribute('href'), page.url());
+    await page.close();
+  }
+});
+
+it('says so while the graphics are lost, and goes on where it was once they are back', async () => {
+  const page = await open('firstperson.html');
+  await page.waitForFunction(() => window.drawCalls > 50, null, { timeout: 20000 });
+  await page.keyboard.press('KeyP');
+  await page.waitForFunction(() => document.title.includes('paused'));
+  await page.evaluate(() => {
+    window.lose = document.getElementById('canvas').getContext('webgl2').getExtension('WEBGL_lose_context');
+    window.lose.loseContext();
+  });
+  await page.waitForFunction(() => document.body.classList.contains('lost'));
+  assert.match(await page.locator('#lost').innerText(), /Lost the graphics; waiting for the browser to restore them/);
+  const drawnWhenLost = await page.evaluate(() => window.drawCalls);
+  // Ten display frames pass without a draw.
+  await page.evaluate(() => new Promise((done) => {
+    let frames = 10;
+    const frame = () => (--frames > 0 ? requestAnimationFrame(frame) : done());
+    requestAnimationFrame(frame);
+  }));
+  assert.equal(await page.evaluate(() => window.drawCalls), drawnWhenLost, 'nothing drawn while lost');
+
+  await page.evaluate(() => window.lose.restoreContext());
+  await page.waitForFunction((from) => window.drawCalls > from + 20 && !document.body.classList.contains('lost'),
+    drawnWhenLost, { timeout: 20000 });
+  await edges(page, 'cyan', 0.85, 1);  // the status line, with a new font texture and program
+  assert.match(await page.title(), /paused/, 'the game as it was');
+  await page.keyboard.press('KeyP');
+  await page.waitForFunction(() => !document.title.includes('paused'));
+  await page.close();
+});
+
+it('keeps the focus on the game\'s page at Tab, which lets the mouse go without pausing', async () => {
+  const page = await open('firstperson.html');
+  await page.waitForFunction(() => window.drawCalls > 20, null, { timeout: 20000 });
+  await page.mouse.click(240, 150);
+  await page.waitForFunction(() => document.pointerLockElement?.id === 'canvas', null, { timeout: 5000 });
+  // Heard after the program's own listener, which the page set first.
+  await page.evaluate(() => window.addEventListener('keydown', (event) => {
+    window.tabKept = event.code === 'Tab' && event.defaultPrevented;
+  }));
+  await page.keyboard.press('Tab');
+  await page.waitForFunction(() => document.pointerLockElement === null, null, { timeout: 5000 });
+  assert.equal(await page.evaluate(() => window.tabKept && document.hasFocus()), true);
+  assert.doesNotMatch(await page.title(), /paused/);
+  await page.close();
+});
