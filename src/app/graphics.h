@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/input.h"
-#include "app/window_procedure.h"
 #include "app/settings.h"
+#include "app/window_procedure.h"
 #include "geometry/color.h"
 #include "geometry/matrix.h"
 #include "geometry/vector.h"
