@@ -32,7 +32,13 @@ for entry in "${entries[@]}"; do
   class=$(sed -n 's/^StartupWMClass=//p' "$entry")
   SDL_AUDIODRIVER=dummy "$prefix/bin/$program" >/dev/null 2>&1 &
   pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
+  # Searched again until found: a search dies when a window of a test running beside it closes meanwhile.
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
+    [ -z "$window" ] && kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
   seen=""
   [ -z "$window" ] || seen=$(xprop -id "$window" WM_CLASS)
   kill "$pid" 2>/dev/null || true
