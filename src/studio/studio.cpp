@@ -25,6 +25,11 @@ Studio::Studio(const ViewerModel& shown)
       shown_(&shown),
       plainCaption_(caption) {
     show(shown);
+    // The van, shown when no other is asked for, keeps the viewer's own caption.
+    if (&shown == &viewerModels().front()) {
+        caption = plainCaption_;
+        setStatus();
+    }
 }
 
 void Studio::show(const ViewerModel& shown) {

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib/common.sh"
 start_program "$1"
 id=$(wait_window '^Studio 3D model viewer')
 name=$(xdotool getwindowname "$id")
-[ "$name" = "Studio 3D model viewer: van | studio3d.dev" ] || fail "caption is '$name'"
+[ "$name" = "Studio 3D model viewer | studio3d.dev" ] || fail "caption is '$name'"
 
 state=""
 for _ in $(seq 50); do

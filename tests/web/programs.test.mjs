@@ -131,7 +131,7 @@ describe('the viewer', () => {
   it('shows the van at the centre; Left turns the view (45° in three presses); W cycles filled, back faces as lines, all lines', async () => {
     const page = await open('studio.html');
     await framesPass(page);
-    assert.match(await page.title(), /^Studio 3D model viewer: van \| /);
+    assert.match(await page.title(), /^Studio 3D model viewer \| /);
     const first = await picture(page);
     assert.ok((await share(page, first, 'magenta')) > 0.15, 'the van at the centre');
     await framesPass(page);

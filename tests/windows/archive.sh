@@ -25,7 +25,7 @@ cd "$folder"
   fail "firstperson.exe --help"
 
 exe=$PWD/studio.exe
-start_window '^Studio 3D model viewer: van \| ' "the viewer's caption"
+start_window '^Studio 3D model viewer \| ' "the viewer's caption"
 close_with_escape
 exe=$PWD/firstperson.exe
 start_window '^Studio 3D first-person combat \| ' "the combat program's caption"

@@ -8,7 +8,7 @@ set -euo pipefail
 exe=$1
 source "$(dirname "$0")/lib/wine_window.sh"
 
-start_window '^Studio 3D model viewer: van \| ' "the viewer's caption"
+start_window '^Studio 3D model viewer \| ' "the viewer's caption"
 # Maximised, and the window spans the screen's width.
 expect_maximised
 width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
