@@ -26,3 +26,18 @@ export async function openPage(from, path, instrument, { deviceScaleFactor = 1 }
   await page.goto(new URL(path, site).href);
   return page;
 }
+
+// Starts the program on page as a user does: a click (or with touch, a tap) on the start screen once it is
+// ready. Pages without a start screen start by themselves.
+export async function play(page, { touch = false } = {}) {
+  const start = page.locator('#start');
+  if ((await start.count()) === 0) {
+    return;
+  }
+  await page.waitForSelector('#start.ready', { timeout: 20000 });
+  if (touch) {
+    await start.tap();
+  } else {
+    await start.click();
+  }
+}
