@@ -8,14 +8,16 @@ add_library(OpenGL::GLU INTERFACE IMPORTED)
 add_library(GLEW::GLEW INTERFACE IMPORTED)
 target_include_directories(GLEW::GLEW INTERFACE ${PROJECT_SOURCE_DIR}/src/platform/web/include)
 
-# Where the pages are served from: the landing page and one page per program.
+# Where the pages are served from: the landing page, one page per program and their start screen's script.
 set(STUDIO_SITE_DIR ${PROJECT_BINARY_DIR}/site)
 configure_file(${PROJECT_SOURCE_DIR}/resources/web/index.html ${STUDIO_SITE_DIR}/index.html COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/web/start.js ${STUDIO_SITE_DIR}/start.js COPYONLY)
 
 # Makes a program a page of the site: program.html is its page, its loop runs under Asyncify so that it
 # can block as on the desktop, and main's return ends the page's program (Escape, a failed start).
 # Pointer lock and full screen are asked for from the frame that handles the click or key press, which
 # browsers allow for a while after it: html5.h must not hold those requests back for the next event.
+# The page runs main itself (callMain) at the click or tap on its start screen.
 # Each page links its own web app manifest, by which a browser installs it as an app of its own.
 set(STUDIO_WEB_NAME_studio "Studio 3D model viewer")
 set(STUDIO_WEB_NAME_firstperson "Studio 3D first-person combat")
@@ -41,6 +43,6 @@ function(studio_web_program target)
     LINK_DEPENDS ${shell})
   target_link_options(${target} PRIVATE
     --shell-file ${shell}
-    -sASYNCIFY -sMAX_WEBGL_VERSION=2 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1
+    -sASYNCIFY -sMAX_WEBGL_VERSION=2 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_RUNTIME_METHODS=callMain
     -sENVIRONMENT=web -sMINIFY_HTML=0 -sHTML5_SUPPORT_DEFERRING_USER_SENSITIVE_REQUESTS=0)
 endfunction()

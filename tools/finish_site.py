@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Finishes the folder of web pages once both programs are built: the apps' icons taken from the Windows
 icon's own PNG images, the service worker stamped with a digest of this build's files (a browser replaces
-the offline copy when that changes), and a .gz and a .br copy beside every page, script and WebAssembly
+the offline copy when that changes), each program's page told the size of its WebAssembly (the total of its
+start screen's progress bar), and a .gz and a .br copy beside every page, script and WebAssembly
 file, made with Debian's gzip and brotli.
 
 Usage: finish_site.py SITE ICON.ico SERVICE-WORKER.js
 """
 import hashlib
 import pathlib
+import re
 import struct
 import subprocess
 import sys
@@ -31,6 +33,12 @@ def write_icons(icon: bytes, folder: pathlib.Path) -> None:
 def main() -> None:
     site, icon, worker = (pathlib.Path(argument) for argument in sys.argv[1:4])
     write_icons(icon.read_bytes(), site / "icons")
+
+    for wasm in site.glob("*.wasm"):
+        page = wasm.with_suffix(".html")
+        if page.is_file():
+            text = re.sub(r'data-wasm-bytes="\d*"', f'data-wasm-bytes="{wasm.stat().st_size}"', page.read_text())
+            page.write_text(text)
 
     built = sorted(path for path in site.rglob("*") if path.is_file() and path.suffix not in (".gz", ".br")
                    and path.name != worker.name)
