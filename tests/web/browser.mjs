@@ -1,6 +1,7 @@
 // Debian's Chromium (headless, software WebGL 2) and the programs' pages in it, over the local server that
 // scripts/test-web.sh or scripts/bench-web.sh starts (STUDIO_WEB_URL names it, STUDIO_CHROMIUM the browser).
 // Shared by the browser tests and the browser benchmark.
+import assert from 'node:assert/strict';
 import { chromium } from 'playwright-core';
 
 export const site = process.env.STUDIO_WEB_URL ?? 'http://127.0.0.1:8000/';
@@ -40,4 +41,18 @@ export async function play(page, { touch = false } = {}) {
   } else {
     await start.click();
   }
+}
+
+// Jumping all the time and firing fast while turning brings an aircraft down sooner or later: the score
+// then shows in the game page's title.
+export async function shootDownATriplane(page) {
+  await page.keyboard.down('Enter');
+  await page.keyboard.down('ArrowLeft');
+  for (let volley = 0; volley < 400 && !(await page.title()).includes('['); ++volley) {
+    await page.keyboard.press('Space', { delay: 30 });
+    await page.waitForTimeout(30);
+  }
+  await page.keyboard.up('ArrowLeft');
+  await page.keyboard.up('Enter');
+  assert.match(await page.title(), /^Studio 3D first-person combat \| studio3d\.dev \[ \d+ : /);
 }

@@ -2,7 +2,7 @@
 // most 40 WebGL draw calls however many faces it has. Over the server that scripts/test-web.sh starts.
 import { after, before, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage } from './browser.mjs';
+import { launch, openPage, play } from './browser.mjs';
 
 let browser;
 
@@ -38,6 +38,7 @@ function countDrawsPerFrame() {
 for (const program of ['studio.html', 'firstperson.html']) {
   it(`${program} makes at most 40 draw calls a frame in each polygon mode`, async () => {
     const page = await openPage(browser, program, countDrawsPerFrame);
+    await play(page);
     for (const mode of ['filled', 'back faces as lines', 'all lines']) {
       // A few frames for the mode to take.
       await page.evaluate(() => { window.drawsPerFrame = []; });

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { launchWithProfile, site } from './browser.mjs';
+import { launchWithProfile, play, site } from './browser.mjs';
 
 let profile;
 let context;
@@ -32,8 +32,10 @@ function kept(page, name) {
     { timeout: 20000, polling: 200 });
 }
 
-function drawing(page) {
-  return page.waitForFunction(() => window.drawCalls > 50, null, { timeout: 20000 });
+// Starts the program on page and waits until it draws.
+async function drawing(page) {
+  await play(page);
+  await page.waitForFunction(() => window.drawCalls > 50, null, { timeout: 20000 });
 }
 
 describe('the pages as an app', () => {

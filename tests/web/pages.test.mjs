@@ -2,7 +2,7 @@
 // prints, cannot load or loses its graphics; and Tab in the game.
 import { after, before, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, site } from './browser.mjs';
+import { launch, play, shootDownATriplane, site } from './browser.mjs';
 
 let browser;
 before(async () => {
@@ -12,7 +12,8 @@ after(() => browser?.close());
 
 // A page whose canvas keeps its frames, with its WebGL 2 draws counted, and window.inkEdges(colour, top,
 // bottom): the first and last columns with a magenta or cyan pixel between those rows (shares of the height).
-async function open(path, width = 480, height = 300, blocked = null) {
+// Its program is started from the start screen unless told not to.
+async function open(path, width = 480, height = 300, blocked = null, start = true) {
   const page = await browser.newPage({ viewport: { width, height } });
   await page.addInitScript(() => {
     const getContext = HTMLCanvasElement.prototype.getContext;
@@ -41,11 +42,29 @@ async function open(path, width = 480, height = 300, blocked = null) {
       }
       return right - left > width / 3 ? { left, right, width } : null;
     };
+    // The share of the pixels of the canvas's top tenth, where the game's round clock is, that differ from
+    // the last time it was asked.
+    window.clockChange = () => {
+      const canvas = document.getElementById('canvas');
+      const copy = Object.assign(document.createElement('canvas'), { width: canvas.width, height: canvas.height });
+      copy.getContext('2d').drawImage(canvas, 0, 0);
+      const band = copy.getContext('2d').getImageData(0, 0, canvas.width, Math.ceil(canvas.height / 10)).data;
+      const last = window.lastClock ?? band;
+      window.lastClock = band;
+      let differing = 0;
+      for (let at = 0; at < band.length; at += 4) {
+        differing += Math.abs(band[at] - last[at]) + Math.abs(band[at + 1] - last[at + 1]) + Math.abs(band[at + 2] - last[at + 2]) > 60;
+      }
+      return (4 * differing) / band.length;
+    };
   });
   if (blocked) {
     await page.route(`**/${blocked}`, (route) => route.abort());
   }
   await page.goto(new URL(path, site).href);
+  if (start) {
+    await play(page);
+  }
   return page;
 }
 
@@ -69,7 +88,7 @@ it('shows on the page what the program printed, or why it could not load, with a
   for (const [path, blocked, words] of [['studio.html?model=--help', null, /usage: studio \[/],
     ['firstperson.html?model=--version', null, /^firstperson \d+\.\d+/], ['studio.html', 'studio.wasm', /studio\.wasm/],
     ['studio.html', 'studio.js', /studio\.js/]]) {
-    const page = await open(path, 480, 300, blocked);
+    const page = await open(path, 480, 300, blocked, false);
     await page.waitForFunction(() => document.body.classList.contains('ended'), null, { timeout: 20000 });
     assert.match(await page.locator('#reason').innerText(), words);
     assert.equal(await page.locator('#again').getAttribute('href'), page.url());
@@ -77,11 +96,16 @@ it('shows on the page what the program printed, or why it could not load, with a
   }
 });
 
-it('says so while the graphics are lost, and goes on where it was once they are back', async () => {
+it('says so while the graphics are lost, and goes on where it was once they are back: its clock and score kept', async () => {
   const page = await open('firstperson.html');
   await page.waitForFunction(() => window.drawCalls > 50, null, { timeout: 20000 });
+  await shootDownATriplane(page);
   await page.keyboard.press('KeyP');
   await page.waitForFunction(() => document.title.includes('paused'));
+  const score = (await page.title()).match(/\[ (\d+) :/)[1];
+  const drawnPaused = await page.evaluate(() => window.drawCalls);
+  await page.waitForFunction((from) => window.drawCalls > from + 20, drawnPaused, { timeout: 20000 });
+  await page.evaluate(() => window.clockChange());
   await page.evaluate(() => {
     window.lose = document.getElementById('canvas').getContext('webgl2').getExtension('WEBGL_lose_context');
     window.lose.loseContext();
@@ -102,15 +126,18 @@ it('says so while the graphics are lost, and goes on where it was once they are 
     drawnWhenLost, { timeout: 20000 });
   await edges(page, 'cyan', 0.85, 1);  // the status line, with a new font texture and program
   assert.match(await page.title(), /paused/, 'the game as it was');
+  assert.equal((await page.title()).match(/\[ (\d+) :/)?.[1], score, 'the score kept');
+  assert.equal(await page.evaluate(() => window.clockChange()), 0, 'the round clock kept');
   await page.keyboard.press('KeyP');
   await page.waitForFunction(() => !document.title.includes('paused'));
+  // The band is the clock: it ticks on.
+  await page.waitForFunction(() => window.clockChange() > 0, null, { timeout: 5000 });
   await page.close();
 });
 
 it('keeps the focus on the game\'s page at Tab, which lets the mouse go without pausing', async () => {
   const page = await open('firstperson.html');
   await page.waitForFunction(() => window.drawCalls > 20, null, { timeout: 20000 });
-  await page.mouse.click(240, 150);
   await page.waitForFunction(() => document.pointerLockElement?.id === 'canvas', null, { timeout: 5000 });
   // Heard after the program's own listener, which the page set first.
   await page.evaluate(() => window.addEventListener('keydown', (event) => {

@@ -2,7 +2,7 @@
 // server that scripts/test-web.sh starts: STUDIO_WEB_URL names it.
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch as launchChromium, openPage, site } from './browser.mjs';
+import { launch as launchChromium, openPage, play, shootDownATriplane, site } from './browser.mjs';
 
 let browser;
 
@@ -42,8 +42,11 @@ function instrument() {
   navigator.getGamepads = () => window.testPads;
 }
 
-function open(path, from = browser, deviceScaleFactor = 1) {
-  return openPage(from, path, instrument, { deviceScaleFactor });
+// The page at path, its program started from the start screen.
+async function open(path, from = browser, deviceScaleFactor = 1) {
+  const page = await openPage(from, path, instrument, { deviceScaleFactor });
+  await play(page);
+  return page;
 }
 
 // Waits until the program has drawn a few frames past those it has drawn so far.
@@ -103,20 +106,6 @@ function changed(page, first, second) {
     }
     return (4 * differing) / a.length;
   }, [first, second]);
-}
-
-// Jumping all the time and firing fast while turning brings an aircraft down sooner or later: the score
-// then shows in the title.
-async function shootDownATriplane(page) {
-  await page.keyboard.down('Enter');
-  await page.keyboard.down('ArrowLeft');
-  for (let volley = 0; volley < 400 && !(await page.title()).includes('['); ++volley) {
-    await page.keyboard.press('Space', { delay: 30 });
-    await page.waitForTimeout(30);
-  }
-  await page.keyboard.up('ArrowLeft');
-  await page.keyboard.up('Enter');
-  assert.match(await page.title(), /^Studio 3D first-person combat \| studio3d\.dev \[ \d+ : /);
 }
 
 // Where the status line is drawn over the scene: rows 0.88 to 0.97 of the page's height.
@@ -293,11 +282,11 @@ describe('the combat program', () => {
     await page.close();
   });
 
-  it('takes the mouse at a click: moving it turns the view, the left button fires', async () => {
+  it('takes the mouse at the start and again at a click: moving it turns the view, the left button fires', async () => {
     const page = await open('firstperson.html');
+    const locked = () => page.waitForFunction(() => document.pointerLockElement?.id === 'canvas', null, { timeout: 5000 });
+    await locked();
     await framesPass(page);
-    await page.mouse.click(240, 150);
-    await page.waitForFunction(() => document.pointerLockElement?.id === 'canvas', null, { timeout: 5000 });
     const still = await picture(page);
     await framesPass(page);
     const moving = await picture(page);
@@ -307,6 +296,10 @@ describe('the combat program', () => {
     const turning = await changed(page, moving, await picture(page));
     assert.ok(turning > 2 * byItself + 0.01, `the view turns: ${turning} changed, ${byItself} by itself`);
 
+    await page.keyboard.press('Tab');
+    await page.waitForFunction(() => document.pointerLockElement === null, null, { timeout: 5000 });
+    await page.mouse.click(240, 150);
+    await locked();
     assert.equal(await page.evaluate(() => window.audioStarts), 0, 'the capturing click does not fire');
     await page.mouse.down();
     await page.waitForFunction(() => window.audioStarts > 0, null, { timeout: 5000 });
@@ -322,6 +315,7 @@ describe('the combat program', () => {
       localStorage.setItem('studio3d/settings.toml', 'round_minutes = 0.05\n');
     });
     await page.goto(new URL('firstperson.html', site).href);
+    await play(page);
     await framesPass(page);
     // Volume is the third setting: one step down, written at once with the rest as they were.
     await page.keyboard.press('F1');

@@ -1,0 +1,77 @@
+// The programs' start screen: the download's progress, then the program's name and its controls for the
+// device in hand; nothing runs before the click or tap, which starts the program and lets it play sound.
+import { after, before, it } from 'node:test';
+import assert from 'node:assert/strict';
+import { launch, play, site } from './browser.mjs';
+
+let browser;
+before(async () => {
+  browser = await launch('--autoplay-policy=user-gesture-required');
+});
+after(() => browser?.close());
+
+function countDraws() {
+  window.drawCalls = 0;
+  for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+    for (const name of ['drawArrays', 'drawElements']) {
+      const draw = context.prototype[name];
+      context.prototype[name] = function (...args) {
+        ++window.drawCalls;
+        return draw.apply(this, args);
+      };
+    }
+  }
+}
+
+const desktop = { viewport: { width: 480, height: 300 } };
+const phone = { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true };
+
+it('shows the bytes arriving, then the name, the controls and "Click or tap to play"; draws only once started', async () => {
+  for (const [path, device, name, controls, otherControls] of [
+    ['firstperson.html', desktop, /first-person combat/, /Mouse\s+look/, /Right half/],
+    ['firstperson.html', phone, /first-person combat/, /Right half\s+drag to look/, /Mouse/],
+    ['studio.html', phone, /model viewer/, /Pinch\s+nearer, farther/, /Page Up/]]) {
+    const context = await browser.newContext(device);
+    await context.addInitScript(countDraws);
+    const page = await context.newPage();
+    // A slow line, so that the bytes are seen arriving.
+    const devTools = await context.newCDPSession(page);
+    const line = (downloadThroughput) => devTools.send('Network.emulateNetworkConditions',
+      { offline: false, latency: 0, downloadThroughput, uploadThroughput: -1 });
+    await line(200 * 1024);
+    await page.goto(new URL(path, site).href);
+    await page.waitForFunction(() => {
+      const bar = document.querySelector('#start progress');
+      return bar.value > 0 && bar.value < bar.max;
+    }, null, { timeout: 20000, polling: 20 });
+    assert.match(await page.locator('#start .received').innerText(), /^\d+ KB of \d+ KB$/);
+    await line(-1);
+
+    await page.waitForSelector('#start.ready', { timeout: 20000 });
+    const words = await page.locator('#start').innerText();
+    for (const expected of [name, controls, /Click or tap to play/]) {
+      assert.match(words, expected, `${path}`);
+    }
+    assert.doesNotMatch(words, otherControls, `${path}: the controls of the device in hand only`);
+    assert.doesNotMatch(words, /Loading/);
+    // Ten display frames pass without a draw.
+    await page.evaluate(() => new Promise((done) => {
+      let frames = 10;
+      const frame = () => (--frames > 0 ? requestAnimationFrame(frame) : done());
+      requestAnimationFrame(frame);
+    }));
+    assert.equal(await page.evaluate(() => window.drawCalls), 0, `${path}: nothing drawn before the start`);
+
+    await play(page, { touch: device === phone });
+    await page.waitForFunction(() => window.drawCalls > 20, null, { timeout: 20000 });
+    await page.waitForFunction(() => window.Module.studioAudio?.context?.state === 'running', null, { timeout: 5000 });
+    assert.equal(await page.locator('#start').count(), 0, 'the start screen gone');
+    // The game takes the pointer at the start on a desktop only.
+    const lockWanted = path === 'firstperson.html' && device === desktop;
+    if (lockWanted) {
+      await page.waitForFunction(() => document.pointerLockElement?.id === 'canvas', null, { timeout: 5000 });
+    }
+    assert.equal(await page.evaluate(() => document.pointerLockElement !== null), lockWanted, `${path}: pointer lock`);
+    await context.close();
+  }
+});
