@@ -75,3 +75,18 @@ it('shows the bytes arriving, then the name, the controls and "Click or tap to p
     await context.close();
   }
 });
+
+it('the landing page shows the game\'s link on its first screen, on a desktop and a phone, and lists every control', async () => {
+  for (const viewport of [{ width: 1280, height: 720 }, { width: 390, height: 844 }]) {
+    const page = await browser.newPage({ viewport });
+    await page.goto(new URL('index.html', site).href);
+    const link = await page.locator('a[href="firstperson.html"]').first().boundingBox();
+    assert.ok(link.y >= 0 && link.y + link.height <= viewport.height, `the game's link at ${JSON.stringify(link)}`);
+    const words = await page.locator('body').innerText();
+    for (const control of [/wheel/, /double click/, /move left/, /right button/, /\bP\b/, /\bTab\b/, /\bF1\b/, /pinch/i,
+      /Fire/]) {
+      assert.match(words, control);
+    }
+    await page.close();
+  }
+});
