@@ -6,7 +6,7 @@
 import { readFileSync } from 'node:fs';
 
 // Chromium through Playwright as the browser tests launch it.
-import { launch as launchChromium, site } from '../../tests/web/browser.mjs';
+import { launch as launchChromium, play, site } from '../../tests/web/browser.mjs';
 
 const seconds = Number(process.env.BENCH_SECONDS ?? 5);
 const barePage = readFileSync(new URL('bare.html', import.meta.url), 'utf8');
@@ -18,6 +18,7 @@ const bounds = {
   arenaFrameWorkMs: 4,
   pageBytes: 2 * 1024 * 1024,
   arenaWireBytes: 300 * 1024,
+  readyToFirstFrame: 1.5,
 };
 
 // Before any page's own script: counts the WebGL 2 draw calls of each frame (a frame ends where the
@@ -189,9 +190,26 @@ async function openProgram(context, path) {
     files.push({ name: new URL(response.url()).pathname.slice(1), bytes: body.length, wire: sizes.responseBodySize });
   });
   await page.goto(new URL(path, site).href);
+  await play(page);
   await keepFrameWork(page);
   await framesPass(page, 30);
   return { page, files };
+}
+
+// The median over a few first visits of a page of the time from navigation to a mark of the page's (a
+// program's start screen ready, the bare page's first frame), each page alone in its browser.
+async function timeToMark(browser, url, mark) {
+  const times = [];
+  for (let load = 0; load < 5; ++load) {
+    const context = await newContext(browser);
+    const page = await context.newPage();
+    await page.goto(url);
+    const entry = await page.waitForFunction((name) => performance.getEntriesByName(name)[0]?.startTime, mark,
+      { timeout: 30000 });
+    times.push(await entry.jsonValue());
+    await context.close();
+  }
+  return statistics(times).median;
 }
 
 function statistics(values) {
@@ -213,11 +231,14 @@ function launch() {
     '--disable-sync');
 }
 
+const bareUrl = new URL('bench-bare.html', site).href;
+
 async function newContext(browser) {
   // No service worker: each page's files come over the network, as on a first visit.
   const context = await browser.newContext({ viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1,
     serviceWorkers: 'block' });
   await context.addInitScript(instrument);
+  await context.route(bareUrl, (route) => route.fulfill({ contentType: 'text/html', body: barePage }));
   return context;
 }
 
@@ -225,8 +246,11 @@ const [browser, bareBrowser] = await Promise.all([launch(), launch()]);
 try {
   const context = await newContext(browser);
   const bareContext = await newContext(bareBrowser);
-  const bareUrl = new URL('bench-bare.html', site).href;
-  await bareContext.route(bareUrl, (route) => route.fulfill({ contentType: 'text/html', body: barePage }));
+  const firstFrame = await timeToMark(bareBrowser, bareUrl, 'first-frame');
+  const ready = {};
+  for (const path of ['studio.html', 'firstperson.html']) {
+    ready[path] = await timeToMark(browser, new URL(path, site).href, 'start-ready');
+  }
   const bare = await bareContext.newPage();
   await bare.goto(bareUrl);
   await framesPass(bare, 30);
@@ -247,6 +271,11 @@ try {
     await page.close();
 
     console.log(`\n${program.name} (${program.path})`);
+    const readyRatio = ready[program.path] / firstFrame;
+    console.log(`  start screen ready ${ready[program.path].toFixed(0)} ms after navigation, the bare page's first frame` +
+      ` ${firstFrame.toFixed(0)} ms (medians of 5 loads): ratio ${readyRatio.toFixed(2)}`);
+    judge(`start screen ready within ${bounds.readyToFirstFrame} × the bare page's first frame`,
+      readyRatio <= bounds.readyToFirstFrame);
     const ratioAlone = alone.presented / turns.bare.presented;
     console.log(`  frames/s in turns: ${alone.presented.toFixed(1)} presented (${alone.drawn.toFixed(1)} drawn),` +
       ` the bare page ${turns.bare.presented.toFixed(1)} (${turns.bare.drawn.toFixed(1)} drawn): ratio ${ratioAlone.toFixed(2)}`);
