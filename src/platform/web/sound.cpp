@@ -6,11 +6,12 @@ namespace platform {
 
 namespace {
 
-// The page's Web Audio: one AudioContext, made at the first cue after the user's first key or click (the
-// browser keeps sound back until then, and a cue before it is dropped rather than played late), and each
-// distinct wave decoded by the browser once. The payload of an MPEG Layer-3 wave is handed over bare, as
-// the browser's decoders read MP3 streams rather than MP3 inside RIFF. Decoding takes a moment: a cue
-// whose decoding ends after another cue was asked for is not played.
+// The page's Web Audio: one AudioContext, made by the page in the click that starts the program, or else at
+// the first cue after the user's first key or click (the browser keeps sound back until then, and a cue
+// before it is dropped rather than played late), and each distinct wave decoded by the browser once. The
+// payload of an MPEG Layer-3 wave is handed over bare, as the browser's decoders read MP3 streams rather
+// than MP3 inside RIFF. Decoding takes a moment: a cue whose decoding ends after another cue was asked for
+// is not played.
 // clang-format off
 EM_JS(void, webAudioPlay, (const void* bytes, int size), {
     var audio = Module.studioAudio || (Module.studioAudio = {sounds : [], generation : 0});
