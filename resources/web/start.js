@@ -91,6 +91,7 @@
   // on a desktop, and the program run.
   function play() {
     start.remove();
+    document.removeEventListener('keydown', playAtKey);
     var Context = window.AudioContext || window.webkitAudioContext;
     if (Context) {
       try {
@@ -108,6 +109,14 @@
     Module.callMain(args);
   }
 
+  // As a button, the start screen also answers Enter and Space.
+  function playAtKey(event) {
+    if (event.code === 'Enter' || event.code === 'Space') {
+      event.preventDefault();
+      play();
+    }
+  }
+
   var initialised = Module.onRuntimeInitialized;
   Module.onRuntimeInitialized = function () {
     initialised();
@@ -118,5 +127,6 @@
     start.classList.add('ready');
     performance.mark('start-ready');
     start.addEventListener('click', play);
+    document.addEventListener('keydown', playAtKey);
   };
 })();

@@ -112,6 +112,14 @@ it('says so while the graphics are lost, and goes on where it was once they are 
   });
   await page.waitForFunction(() => document.body.classList.contains('lost'));
   assert.match(await page.locator('#lost').innerText(), /Lost the graphics; waiting for the browser to restore them/);
+  // The frame under way when the graphics went (drawn into the lost context, to no effect) ends at the
+  // program's next pause.
+  await page.evaluate(() => new Promise((done) => {
+    window.Module.onPause = () => {
+      delete window.Module.onPause;
+      done();
+    };
+  }));
   const drawnWhenLost = await page.evaluate(() => window.drawCalls);
   // Ten display frames pass without a draw.
   await page.evaluate(() => new Promise((done) => {
