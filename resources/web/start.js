@@ -67,7 +67,9 @@
     return WebAssembly.compileStreaming ? WebAssembly.compileStreaming(wasm)
       : wasm.arrayBuffer().then(function (buffer) { return WebAssembly.compile(buffer); });
   });
-  // A failure is left unhandled: the page reports it as one of a download or a compile.
+  // A failure is left unhandled once the program asks for its instance: the page then reports it, once,
+  // as one of a download or a compile.
+  compiled.catch(function () {});
   Module.instantiateWasm = function (imports, receiveInstance) {
     compiled.then(function (module) {
       return WebAssembly.instantiate(module, imports).then(function (instance) {
