@@ -201,7 +201,7 @@ async function openProgram(context, path) {
 // turn, so that all see the same changes of the machine's load.
 async function timesToMarks(pages) {
   const times = pages.map(() => []);
-  for (let round = 0; round < 5; ++round) {
+  for (let round = 0; round < 7; ++round) {
     for (const [i, { browser, url, mark }] of pages.entries()) {
       const context = await newContext(browser);
       const page = await context.newPage();
@@ -274,7 +274,7 @@ try {
     console.log(`\n${program.name} (${program.path})`);
     const readyRatio = ready[program.path] / firstFrame;
     console.log(`  start screen ready ${ready[program.path].toFixed(0)} ms after navigation, the bare page's first frame` +
-      ` ${firstFrame.toFixed(0)} ms (medians of 5 first visits): ratio ${readyRatio.toFixed(2)}`);
+      ` ${firstFrame.toFixed(0)} ms (medians of 7 first visits): ratio ${readyRatio.toFixed(2)}`);
     judge(`start screen ready within ${bounds.readyToFirstFrame} × the bare page's first frame`,
       readyRatio <= bounds.readyToFirstFrame);
     const ratioAlone = alone.presented / turns.bare.presented;
