@@ -11,6 +11,8 @@ target_include_directories(GLEW::GLEW INTERFACE ${PROJECT_SOURCE_DIR}/src/platfo
 # Where the pages are served from: the landing page and one page per program.
 set(STUDIO_SITE_DIR ${PROJECT_BINARY_DIR}/site)
 configure_file(${PROJECT_SOURCE_DIR}/resources/web/index.html ${STUDIO_SITE_DIR}/index.html COPYONLY)
+# The touch screen's controls over both programs' pages.
+configure_file(${PROJECT_SOURCE_DIR}/resources/web/touch.js ${STUDIO_SITE_DIR}/touch.js COPYONLY)
 
 # Makes a program a page of the site: program.html is its page, its loop runs under Asyncify so that it
 # can block as on the desktop, and main's return ends the page's program (Escape, a failed start).
