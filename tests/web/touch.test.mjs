@@ -114,15 +114,16 @@ describe('touch alone', () => {
     const looked = (await picture(page)).changed;
     assert.ok(looked > 2 * still + 0.01, `the view turns: ${looked} changed, ${still} by itself`);
 
-    const standing = await byItself(page, 20);
+    const standing = await byItself(page, 40);
     await touch('touchStart', { 1: [100, 500] });
-    await touch('touchMove', { 1: [100, 380] });
-    await framesPass(page, 20);
+    await touch('touchMove', { 1: [160, 380] });
+    await framesPass(page, 40);
     const walked = (await picture(page)).changed;
     await touch('touchEnd', {});
     assert.ok(walked > 2 * standing + 0.01, `the stick walks: ${walked} changed, ${standing} by itself`);
 
     const box = await jump.boundingBox();
+    await framesPass(page);
     const landed = await byItself(page, 4);
     await touch('touchStart', { 2: [box.x + box.width / 2, box.y + box.height / 2] });
     const heights = [];
