@@ -5,35 +5,24 @@ import assert from 'node:assert/strict';
 import { launch, play, site } from './browser.mjs';
 
 let browser;
-before(async () => {
-  browser = await launch('--autoplay-policy=user-gesture-required');
-});
+before(async () => { browser = await launch('--autoplay-policy=user-gesture-required'); });
 after(() => browser?.close());
 
 const [width, height] = [390, 844];
 
-// A page of the phone, its canvas kept for reading back, WebGL draws and Web Audio starts counted, and a
-// session to touch it with.
+// A page of the phone, started, and a session to touch it with.
 async function openPhone(path) {
   const context = await browser.newContext({ viewport: { width, height }, hasTouch: true, isMobile: true, deviceScaleFactor: 1 });
   const page = await context.newPage();
   await page.addInitScript(() => {
-    window.drawCalls = 0;
-    window.audioStarts = 0;
-    const getContext = HTMLCanvasElement.prototype.getContext;
-    HTMLCanvasElement.prototype.getContext = function (kind, attributes) {
-      return getContext.call(this, kind, { ...attributes, preserveDrawingBuffer: true });
-    };
-    const draw = WebGL2RenderingContext.prototype.drawArrays;
-    WebGL2RenderingContext.prototype.drawArrays = function (...args) {
-      ++window.drawCalls;
-      return draw.apply(this, args);
-    };
-    const start = AudioBufferSourceNode.prototype.start;
-    AudioBufferSourceNode.prototype.start = function (...args) {
-      ++window.audioStarts;
-      return start.apply(this, args);
-    };
+    // The canvas keeps its last frame for reading back; WebGL draws and Web Audio starts are counted.
+    const wrap = (type, name, around) => { const inner = type.prototype[name]; type.prototype[name] = around(inner); };
+    wrap(HTMLCanvasElement, 'getContext', (inner) => function (kind, attributes) {
+      return inner.call(this, kind, { ...attributes, preserveDrawingBuffer: true });
+    });
+    window.drawCalls = window.audioStarts = 0;
+    wrap(WebGL2RenderingContext, 'drawArrays', (inner) => function (...args) { ++window.drawCalls; return inner.apply(this, args); });
+    wrap(AudioBufferSourceNode, 'start', (inner) => function (...args) { ++window.audioStarts; return inner.apply(this, args); });
   });
   await page.goto(new URL(path, site).href);
   await play(page, { touch: true });
