@@ -1,6 +1,6 @@
 // The touch screen's own controls over a program's page, shown faintly once the page knows it is touched:
 // in the game a stick (the left half of the page walks; the program reads the fingers itself, this only
-// draws where they are) and the Fire and Jump buttons; in the viewer a button that cycles the drawing modes.
+// draws where they are) and the Fire, Jump and Pause buttons; in the viewer a button that cycles the drawing modes.
 // A button holds its key down while it is held, so it does exactly what the key does.
 (function () {
   var program = document.currentScript.dataset.program;
@@ -19,7 +19,7 @@
     '  background: rgba(255, 255, 255, 0.3); }',
     '#fire { width: 22vmin; height: 22vmin; right: 6vw; bottom: 16vh; }',
     '#jump { width: 16vmin; height: 16vmin; right: calc(6vw + 24vmin); bottom: calc(16vh + 16vmin); }',
-    '#mode { border-radius: 1vmin; padding: 1vmin 2vmin; right: 2vmin; top: 12vh; }'
+    '#mode, #pause { border-radius: 1vmin; padding: 1vmin 2vmin; right: 2vmin; top: 12vh; }'
   ].join('\n');
   document.head.appendChild(style);
 
@@ -63,6 +63,8 @@
     document.body.appendChild(stick);
     keyButton('jump', 'Jump', 'Enter');
     keyButton('fire', 'Fire', 'Space');
+    // A page that lost the focus pauses the game: without a keyboard this plays on.
+    keyButton('pause', 'Pause', 'KeyP');
     followStick(stick, knob);
   } else {
     keyButton('mode', 'Drawing mode', 'KeyW');

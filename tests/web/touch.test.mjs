@@ -82,13 +82,13 @@ async function byItself(page, count = 5) {
 }
 
 describe('touch alone', () => {
-  it('plays the game: the stick walks, a drag on the right looks, Fire fires and Jump jumps, none over the status line', async () => {
+  it('plays the game: the stick walks, a drag on the right looks, Fire fires, Jump jumps and Pause pauses, none over the status line', async () => {
     const { page, touch, drag, close } = await openPhone('firstperson.html');
     await framesPass(page);
     const fire = page.getByRole('button', { name: 'Fire' });
     const jump = page.getByRole('button', { name: 'Jump' });
     // Clear of the round clock at the top and the status line from 0.876 of the height down.
-    for (const control of [fire, jump, page.locator('#stick')]) {
+    for (const control of [fire, jump, page.locator('#stick'), page.locator('#pause')]) {
       const box = await control.boundingBox();
       assert.ok(box.y > 0.1 * height && box.y + box.height < 0.87 * height, `clear of the lines: ${JSON.stringify(box)}`);
     }
@@ -122,6 +122,12 @@ describe('touch alone', () => {
     }
     await touch('touchEnd', {});
     assert.ok(Math.max(...heights) > 2 * landed + 0.01, `held, Jump jumps: ${heights} changed, ${landed} by itself`);
+
+    // Paused and played on, as P does.
+    await page.getByRole('button', { name: 'Pause' }).tap();
+    await page.waitForFunction(() => document.title.includes('[ paused'), null, { timeout: 5000 });
+    await page.getByRole('button', { name: 'Pause' }).tap();
+    await page.waitForFunction(() => !document.title.includes('[ paused'), null, { timeout: 5000 });
 
     // Taken as touches, none of them came again as a click that takes the mouse.
     assert.equal(await page.evaluate(() => document.pointerLockElement), null);
