@@ -8,10 +8,12 @@ add_library(OpenGL::GLU INTERFACE IMPORTED)
 add_library(GLEW::GLEW INTERFACE IMPORTED)
 target_include_directories(GLEW::GLEW INTERFACE ${PROJECT_SOURCE_DIR}/src/platform/web/include)
 
-# Where the pages are served from: the landing page, one page per program and their start screen's script.
+# Where the pages are served from: the landing page, one page per program, their start screen's script and
+# the touch screen's controls.
 set(STUDIO_SITE_DIR ${PROJECT_BINARY_DIR}/site)
 configure_file(${PROJECT_SOURCE_DIR}/resources/web/index.html ${STUDIO_SITE_DIR}/index.html COPYONLY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/web/start.js ${STUDIO_SITE_DIR}/start.js COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/web/touch.js ${STUDIO_SITE_DIR}/touch.js COPYONLY)
 
 # Makes a program a page of the site: program.html is its page, its loop runs under Asyncify so that it
 # can block as on the desktop, and main's return ends the page's program (Escape, a failed start).

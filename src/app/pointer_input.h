@@ -25,10 +25,11 @@ class PointerInput {
     // Gives the pointer back and lets go of the controls its buttons hold.
     void release(Graphics& scene);
 
-  private:
-    // Turns the view by a pointer's motion in counts, right and down.
+    // Turns the view by a pointer's motion in counts, right and down, at the player's sensitivity and with
+    // the look inverted if the player chose so; a finger's drag turns it the same way.
     static void lookBy(Graphics& scene, std::int32_t dx, std::int32_t dy);
 
+  private:
     bool shootHeld_ = false;
     bool jumpHeld_ = false;
     bool dragging_ = false;

@@ -18,6 +18,7 @@ void captureJoystick(platform::Window& window, JoystickInput& joystick) {
 // Out of play (minimised, or another window has the focus): the pointer is given back and the scene told.
 void outOfPlay(Graphics& scene) {
     scene.inputDevices.pointer.release(scene);
+    scene.inputDevices.touch.release(scene);
     scene.focusLost();
 }
 
@@ -41,6 +42,7 @@ platform::MessageResult windowProcedure(platform::Window& window, const platform
                 outOfPlay(scene);
             }
             scene.resize(message.x, message.y);
+            devices.touch.resized(message.x, message.y);
             platform::postMessage(window, {.kind = MessageKind::Paint});
             break;
         case MessageKind::Paint:
@@ -69,6 +71,11 @@ platform::MessageResult windowProcedure(platform::Window& window, const platform
         case MessageKind::MouseRawMove:
         case MessageKind::MouseWheel:
             devices.pointer.handle(scene, message);
+            break;
+        case MessageKind::TouchDown:
+        case MessageKind::TouchMove:
+        case MessageKind::TouchUp:
+            devices.touch.handle(scene, message);
             break;
         case MessageKind::PadMove:
             devices.pad.handle(scene, message);

@@ -30,8 +30,12 @@ enum class MessageKind {
     MouseButtonUp,     // code: MouseButton; x, y: the client position (signed)
     MouseDoubleClick,  // code: MouseButton; the second press of a double click, in place of its down
     MouseWheel,        // x: signed notches, positive away from the user
-    PadMove,  // a game controller's state at every poll: code: PadButton bits; x, y: the left and right
-              // sticks, each as packStick packs it
+    PadMove,    // a game controller's state at every poll: code: PadButton bits; x, y: the left and right
+                // sticks, each as packStick packs it
+    TouchDown,  // a finger touched the client area: code: the touch's number while it lasts; x, y: its
+                // client position (signed)
+    TouchMove,  // code: the touch's number; x, y: its new client position (signed)
+    TouchUp,    // code: the touch's number; the finger has left the screen, or the system took the touch
 };
 
 // An axis of the joystick messages runs from 0 to 65535 and rests here.

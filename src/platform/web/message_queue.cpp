@@ -142,6 +142,26 @@ EM_BOOL wheelTurned(int, const EmscriptenWheelEvent* event, void*) {
     return EM_TRUE;
 }
 
+// Every finger that changed, as a message of its own. Taken from the page, a touch is never also sent as
+// the mouse events a browser makes up for pages that know no touch.
+EM_BOOL touchChanged(int eventType, const EmscriptenTouchEvent* event, void*) {
+    const MessageKind kind = eventType == EMSCRIPTEN_EVENT_TOUCHSTART  ? MessageKind::TouchDown
+                             : eventType == EMSCRIPTEN_EVENT_TOUCHMOVE ? MessageKind::TouchMove
+                                                                       : MessageKind::TouchUp;
+    const int count = std::clamp(event->numTouches, 0, 32);
+    for (int index = 0; index < count; ++index) {
+        const EmscriptenTouchPoint& touch = event->touches[index];
+        if (touch.isChanged) {
+            programQueue::push({.window = inputWindow,
+                                .kind = kind,
+                                .code = static_cast<std::uint32_t>(touch.identifier),
+                                .x = canvasPixel(touch.targetX),
+                                .y = canvasPixel(touch.targetY)});
+        }
+    }
+    return EM_TRUE;
+}
+
 void listen(bool on) {
     const char* page = EMSCRIPTEN_EVENT_TARGET_WINDOW;
     emscripten_set_keydown_callback(page, nullptr, EM_TRUE, on ? keyChanged : nullptr);
@@ -154,6 +174,10 @@ void listen(bool on) {
     emscripten_set_mouseup_callback(canvas, nullptr, EM_TRUE, on ? mouseButtonChanged : nullptr);
     emscripten_set_mousemove_callback(canvas, nullptr, EM_TRUE, on ? mouseMoved : nullptr);
     emscripten_set_wheel_callback(canvas, nullptr, EM_TRUE, on ? wheelTurned : nullptr);
+    emscripten_set_touchstart_callback(canvas, nullptr, EM_TRUE, on ? touchChanged : nullptr);
+    emscripten_set_touchmove_callback(canvas, nullptr, EM_TRUE, on ? touchChanged : nullptr);
+    emscripten_set_touchend_callback(canvas, nullptr, EM_TRUE, on ? touchChanged : nullptr);
+    emscripten_set_touchcancel_callback(canvas, nullptr, EM_TRUE, on ? touchChanged : nullptr);
 }
 
 }  // namespace

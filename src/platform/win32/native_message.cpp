@@ -268,6 +268,11 @@ NativeMessage toNative(const Message& message) {
         case MessageKind::PadMove:
             return {PadMoveMessage, code,
                     static_cast<LPARAM>(message.x | (static_cast<std::uint64_t>(message.y) << 32))};
+        // Only a page's touch screen reports touches.
+        case MessageKind::TouchDown:
+        case MessageKind::TouchMove:
+        case MessageKind::TouchUp:
+            return {};
     }
     return {};
 }
