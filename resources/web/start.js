@@ -17,7 +17,7 @@
         ['Page Up, Page Down', 'the previous, the next model'], ['T', 'turn round the model slowly'],
         ['W', 'lines or filled'], ['F1', 'settings'], ['Escape', 'quit']],
       touch: [['Drag', 'orbit the model and raise the camera'], ['Pinch', 'nearer, farther'],
-        ['Double tap', 'the first view again'], ['Mode button', 'lines or filled']]
+        ['Double tap', 'the first view again'], ['Drawing mode', 'lines or filled']]
     },
     firstperson: {
       keys: [['Mouse', 'look (a click takes it)'], ['Left button, Space', 'fire; while dead, come back'],
@@ -26,7 +26,7 @@
         ['P', 'pause'], ['Tab', 'let the mouse go'], ['W', 'lines or filled'], ['F1', 'settings'],
         ['Escape', 'quit']],
       touch: [['Left half', 'stick: walk and step sideways'], ['Right half', 'drag to look'],
-        ['Fire', 'fire; while dead, come back'], ['Jump', 'jump; held, again on every landing']]
+        ['Fire', 'fire; while dead, come back'], ['Jump', 'jump; held, again on every landing'], ['Pause', 'pause, play on']]
     }
   };
 
