@@ -5,6 +5,7 @@
 #include "app/display_lists.h"
 #include "app/message_loop.h"
 #include "app/text_overlay.h"
+#include "app/view_culling.h"
 #include "app/window_placement.h"
 #include "platform/cursor.h"
 #include "platform/gl_context.h"
@@ -53,6 +54,8 @@ std::array<GLfloat, 3> clearColour{};
 unsigned glGeneration = 0;
 // Keeps the scene's meshes in the context, for the frames it presents.
 std::unique_ptr<MeshRecorder> meshRecorder;
+// Leaves out of those frames the meshes that lie wholly out of view.
+std::unique_ptr<MeshCuller> meshCuller;
 
 void initGlew() {
     GLenum result = glewInit();
@@ -87,6 +90,7 @@ void releaseOverlay() {
 // Releases the window system's part in the reverse order of its making; the meshes' recordings go first,
 // while their context is current.
 void releaseWindow() {
+    meshCuller.reset();
     meshRecorder.reset();
     platform::releasePointer();
     platform::GlContext::makeNoneCurrent();
@@ -142,6 +146,7 @@ Graphics::Graphics(std::string_view title, double size, const Color& background)
         glContext->makeCurrent(*deviceContext);
         initGlew();
         meshRecorder = makeDisplayLists();
+        meshCuller = makeViewCulling();
         // The restored size and place; run() shows the window maximised.
         window->move(restoredPlacement(platform::desktopRect()));
         glEnable(GL_DEPTH_TEST);
@@ -209,6 +214,7 @@ void Graphics::present() {
     {
         // Recordings serve the scene's own frames; a draw() from elsewhere may reach another GL.
         MeshRecorder::Binding recorded(meshRecorder.get());
+        MeshCuller::Binding culled(meshCuller.get());
         current->draw();
     }
     {

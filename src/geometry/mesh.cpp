@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "geometry/matrix.h"
+#include "geometry/mesh_culler.h"
 #include "geometry/weld_survivors.h"
 
 namespace {
@@ -35,6 +36,9 @@ Face* Mesh::addFace(std::unique_ptr<Face> face) {
 }
 
 void Mesh::draw() const {
+    if (MeshCuller* culler = MeshCuller::bound(); culler != nullptr && !culler->mayShow(boundingSphere())) {
+        return;
+    }
     if (MeshRecorder* recorder = MeshRecorder::bound()) {
         recorder->draw(*this, recording_);
         return;
@@ -118,6 +122,17 @@ Bounds Mesh::bounds() const {
         box.max.set(std::max(box.max.x, v->x), std::max(box.max.y, v->y), std::max(box.max.z, v->z));
     }
     return box;
+}
+
+const Sphere& Mesh::boundingSphere() const {
+    if (!boundingSphere_) {
+        Sphere sphere{bounds().center(), 0};
+        for (const auto& v : vertices_) {
+            sphere.radius = std::max(sphere.radius, v->distance(sphere.centre));
+        }
+        boundingSphere_ = sphere;
+    }
+    return *boundingSphere_;
 }
 
 Mesh& Mesh::translate(double x, double y, double z) {

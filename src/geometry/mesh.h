@@ -2,12 +2,14 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "geometry/bounds.h"
 #include "geometry/color.h"
 #include "geometry/face.h"
 #include "geometry/mesh_recorder.h"
+#include "geometry/sphere.h"
 #include "geometry/vector.h"
 #include "geometry/vertex.h"
 
@@ -16,7 +18,7 @@
 // follows the face order, and welding and nearest-vertex searches prefer earlier vertices.
 // While a recorder is bound, drawing replays the mesh's recording. Any non-const use of a mesh, reaching its
 // lists included, counts as an edit that the next draw records again; a vertex changed through a pointer
-// kept from before is not seen.
+// kept from before is not seen. While a culler is bound, a mesh wholly out of view is not drawn at all.
 class Mesh {
   public:
     Mesh() = default;
@@ -53,6 +55,8 @@ class Mesh {
 
     // Zero to zero for an empty mesh.
     Bounds bounds() const;
+    // About the centre of the bounds, just large enough to hold every vertex; kept until the next edit.
+    const Sphere& boundingSphere() const;
 
     Mesh& translate(double x, double y, double z);
     Mesh& translate(const Vector& v);
@@ -84,6 +88,7 @@ class Mesh {
   private:
     Mesh& edited() {
         recording_.outdate();
+        boundingSphere_.reset();
         return *this;
     }
 
@@ -91,6 +96,7 @@ class Mesh {
     std::vector<std::unique_ptr<Vertex>> vertices_;
     // A const mesh is drawn, and its recording is no part of its value.
     mutable MeshRecording recording_;
+    mutable std::optional<Sphere> boundingSphere_;
 };
 
 // One line per vertex: its index in a field of width 8, ": " and its position; then a blank line, the

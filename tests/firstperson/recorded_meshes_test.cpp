@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <numbers>
 #include <vector>
 
 #include "firstperson/arena.h"
@@ -11,8 +12,9 @@
 #include "firstperson/hero.h"
 #include "geometry/color.h"
 
-// The frames a scene presents replay its meshes' recordings; drawn at any other time they go face by face.
-// Both must show the same picture, before and after a mesh is edited.
+// The frames a scene presents replay its meshes' recordings and leave out the meshes wholly out of view;
+// drawn at any other time they go face by face, every one. Both must show the same picture, before and after
+// a mesh is edited, and whichever way the player looks.
 
 namespace {
 
@@ -29,6 +31,21 @@ class Overview : public FirstPerson::Arena {
     bool showsCrosshair() const override { return false; }
 };
 
+// Through the player's eyes, with nothing over the view.
+class PlayersView : public FirstPerson::Arena {
+  public:
+    PlayersView() { showHint(""); }
+    bool showsCrosshair() const override { return false; }
+};
+
+void showAt(FirstPerson::Arena& arena, int width, int height) {
+    SDL_Window* window = SDL_GL_GetCurrentWindow();
+    SDL_ShowWindow(window);
+    SDL_SetWindowSize(window, width, height);
+    SDL_PumpEvents();
+    arena.resize(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
+}
+
 std::vector<std::uint8_t> readBack() {
     glFinish();
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(Width) * Height * 3);
@@ -39,12 +56,12 @@ std::vector<std::uint8_t> readBack() {
 }
 
 // Mesa keeps a shown window's back buffer through the swap, so the presented frame is read from there.
-std::vector<std::uint8_t> presented(Overview& arena) {
+std::vector<std::uint8_t> presented(FirstPerson::Arena& arena) {
     arena.present();
     return readBack();
 }
 
-std::vector<std::uint8_t> drawnFaceByFace(Overview& arena) {
+std::vector<std::uint8_t> drawnFaceByFace(FirstPerson::Arena& arena) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     arena.draw();
     return readBack();
@@ -54,11 +71,7 @@ std::vector<std::uint8_t> drawnFaceByFace(Overview& arena) {
 
 TEST(RecordedMeshes, PresentEveryModelAsDrawnFaceByFaceInEveryModeAndFollowAnEdit) {
     Overview arena;
-    SDL_Window* window = SDL_GL_GetCurrentWindow();
-    SDL_ShowWindow(window);
-    SDL_SetWindowSize(window, Width, Height);
-    SDL_PumpEvents();
-    arena.resize(Width, Height);
+    showAt(arena, Width, Height);
 
     std::vector<std::uint8_t> filled;
     for (int mode = 0; mode < 3; ++mode) {
@@ -77,4 +90,23 @@ TEST(RecordedMeshes, PresentEveryModelAsDrawnFaceByFaceInEveryModeAndFollowAnEdi
     const std::vector<std::uint8_t> edited = presented(arena);
     EXPECT_TRUE(edited == drawnFaceByFace(arena));
     EXPECT_TRUE(edited != filled);
+}
+
+// Turning on the spot sweeps every model across the edges of the view, where a mesh partly in view must
+// still be drawn whole.
+TEST(RecordedMeshes, PresentWhatThePlayerSeesAsEverythingDrawnWhicheverWayTheyLook) {
+    PlayersView arena;
+    showAt(arena, Width, Height);
+    ASSERT_TRUE(arena.seesThroughPlayer());
+    presented(arena);  // the window's first frame
+    constexpr int Headings = 16;
+    for (int mode = 0; mode < 3; ++mode) {
+        for (int heading = 0; heading < Headings; ++heading) {
+            SCOPED_TRACE(::testing::Message() << "polygon mode " << mode << ", heading " << heading);
+            arena.hero->face(Vector(AxisX).rotateY(2 * std::numbers::pi * heading / Headings));
+            const std::vector<std::uint8_t> shown = presented(arena);
+            EXPECT_TRUE(shown == drawnFaceByFace(arena));
+        }
+        arena.cyclePolygonMode();
+    }
 }
