@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/scoped_binding.h"
 #include "geometry/sphere.h"
 
 // Decides, while bound, whether a mesh about to be drawn can show at all, so that one wholly out of view is
@@ -8,19 +9,9 @@
 class MeshCuller {
   public:
     // Binds a culler, or none, for its lifetime; the one bound before comes back after it.
-    class Binding {
-      public:
-        explicit Binding(MeshCuller* culler);
-        ~Binding();
-        Binding(const Binding&) = delete;
-        Binding& operator=(const Binding&) = delete;
-
-      private:
-        MeshCuller* previous_;
-    };
-
+    using Binding = ScopedBinding<MeshCuller>;
     // The culler bound now, if any.
-    static MeshCuller* bound();
+    static MeshCuller* bound() { return Binding::current(); }
 
     // Whether a sphere, in the coordinates the next mesh would be drawn in, may show. False only when
     // nothing of it can.

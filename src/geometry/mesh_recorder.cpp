@@ -2,10 +2,6 @@
 
 #include "geometry/mesh.h"
 
-namespace {
-MeshRecorder* boundRecorder = nullptr;
-}
-
 MeshRecording::~MeshRecording() {
     if (recorder_ != nullptr) {
         recorder_->release(*this);
@@ -16,18 +12,6 @@ MeshRecording& MeshRecording::operator=(MeshRecording&& other) noexcept {
     outdate();
     other.outdate();
     return *this;
-}
-
-MeshRecorder::Binding::Binding(MeshRecorder* recorder) : previous_(boundRecorder) {
-    boundRecorder = recorder;
-}
-
-MeshRecorder::Binding::~Binding() {
-    boundRecorder = previous_;
-}
-
-MeshRecorder* MeshRecorder::bound() {
-    return boundRecorder;
 }
 
 void MeshRecorder::draw(const Mesh& mesh, MeshRecording& recording) {

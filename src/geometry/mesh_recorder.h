@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/scoped_binding.h"
+
 class Mesh;
 class MeshRecorder;
 
@@ -35,19 +37,9 @@ class MeshRecording {
 class MeshRecorder {
   public:
     // Binds a recorder, or none, for its lifetime; the one bound before comes back after it.
-    class Binding {
-      public:
-        explicit Binding(MeshRecorder* recorder);
-        ~Binding();
-        Binding(const Binding&) = delete;
-        Binding& operator=(const Binding&) = delete;
-
-      private:
-        MeshRecorder* previous_;
-    };
-
+    using Binding = ScopedBinding<MeshRecorder>;
     // The recorder bound now, if any.
-    static MeshRecorder* bound();
+    static MeshRecorder* bound() { return Binding::current(); }
 
     // Replays the mesh's recording, recording it first when it has none here or the mesh has changed since.
     void draw(const Mesh& mesh, MeshRecording& recording);
