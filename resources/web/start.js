@@ -99,7 +99,12 @@
       try {
         var audio = Module.studioAudio || (Module.studioAudio = { sounds: [], generation: 0 });
         audio.context = audio.context || new Context();
-        audio.context.resume().catch(function () {});
+        // Unlocked by this gesture, then at rest until the program's first cue resumes it.
+        audio.context.resume().then(function () {
+          if (!audio.source && !audio.waiting) {
+            return audio.context.suspend();
+          }
+        }).catch(function () {});
       } catch (error) {
         console.warn('no sound: ' + error);
       }

@@ -11,7 +11,8 @@ namespace {
 // before it is dropped rather than played late), and each distinct wave decoded by the browser once. The
 // payload of an MPEG Layer-3 wave is handed over bare, as the browser's decoders read MP3 streams rather
 // than MP3 inside RIFF. Decoding takes a moment: a cue whose decoding ends after another cue was asked for
-// is not played.
+// is not played. Between cues the context rests (suspended) after a short silence: a running context keeps
+// an audio thread busy on every frame.
 // clang-format off
 EM_JS(void, webAudioPlay, (const void* bytes, int size), {
     var audio = Module.studioAudio || (Module.studioAudio = {sounds : [], generation : 0});
@@ -29,9 +30,18 @@ EM_JS(void, webAudioPlay, (const void* bytes, int size), {
     } catch (error) {
         return;
     }
+    clearTimeout(audio.resting);
     if (audio.context.state == "suspended") {
         audio.context.resume().catch(function() {});
     }
+    audio.rest = function() {
+        clearTimeout(audio.resting);
+        audio.resting = setTimeout(function() {
+            if (!audio.source && !audio.waiting && audio.context && audio.context.state == "running") {
+                audio.context.suspend().catch(function() {});
+            }
+        }, 2000);
+    };
     var wave = HEAPU8.subarray(bytes, bytes + size);
     var sound = audio.sounds.find(function(known) {
         return known.wave.length == size && known.wave.every(function(byte, at) { return byte == wave[at]; });
@@ -73,6 +83,7 @@ EM_JS(void, webAudioPlay, (const void* bytes, int size), {
         source.onended = function() {
             if (audio.source == source) {
                 audio.source = null;
+                audio.rest();
             }
         };
         source.start();
@@ -92,6 +103,9 @@ EM_JS(void, webAudioStop, (), {
         if (audio.source) {
             audio.source.stop();
             audio.source = null;
+        }
+        if (audio.rest) {
+            audio.rest();
         }
     }
 });
