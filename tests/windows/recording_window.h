@@ -43,6 +43,16 @@ class RecordingWindowTest : public ::testing::Test {
         return taken;
     }
 
+    // A window manager answers a change a moment later, and under Wine its late answer to one change can undo
+    // the next: takes messages until none has come for a tenth of a second, so that a change starts from a
+    // window that stays as it is.
+    static void settle() {
+        for (int quiet = 0, waits = 0; quiet < 10 && waits < 500; ++waits) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            quiet = drain().empty() ? quiet + 1 : 0;
+        }
+    }
+
     HWND hwnd() const { return platform::win32::nativeOf(*window); }
 
     std::vector<platform::Message> handledOfKind(platform::MessageKind kind) const {

@@ -76,9 +76,9 @@ TEST_F(WindowTest, ShowMaximisedFillsTheDesktopAndUpdatePaints) {
 
 TEST_F(WindowTest, FullScreenCoversTheDesktopWithoutAFrameAndGoesBackAsTheWindowWas) {
     window->showMaximised();
-    drain();
+    settle();
     window->setFullScreen(true);
-    drain();
+    settle();
     EXPECT_TRUE(window->fullScreen());
     const platform::Rect desktop = platform::desktopRect();
     std::vector<platform::Message> sizes = handledOfKind(MessageKind::Size);
@@ -86,7 +86,7 @@ TEST_F(WindowTest, FullScreenCoversTheDesktopWithoutAFrameAndGoesBackAsTheWindow
     EXPECT_EQ(sizes.back().x, static_cast<std::uint32_t>(desktop.width()));
     EXPECT_EQ(sizes.back().y, static_cast<std::uint32_t>(desktop.height()));
     window->setFullScreen(false);
-    drain();
+    settle();
     EXPECT_FALSE(window->fullScreen());
     EXPECT_TRUE(IsZoomed(hwnd()));
     EXPECT_EQ(GetWindowLongA(hwnd(), GWL_STYLE) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
@@ -94,13 +94,14 @@ TEST_F(WindowTest, FullScreenCoversTheDesktopWithoutAFrameAndGoesBackAsTheWindow
 
     // A window of 640 x 480 comes back at that size and place, not maximised.
     ShowWindow(hwnd(), SW_RESTORE);
+    settle();
     window->move({100, 50, 100 + 640, 50 + 480});
-    drain();
+    settle();
     ASSERT_FALSE(IsZoomed(hwnd()));
     window->setFullScreen(true);
-    drain();
+    settle();
     window->setFullScreen(false);
-    drain();
+    settle();
     RECT outer{};
     GetWindowRect(hwnd(), &outer);
     EXPECT_FALSE(IsZoomed(hwnd()));
